@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Renders Brewdial's PNG artwork from the hand-written SVG sources.
+# Developer tool only: the build uses the committed PNGs.
+#   icons/src/<id>.svg      -> icons/<id>-<size>.png  (size 16 22 32 48 64)
+#   icons/src/<id>-16.svg   -> icons/<id>-16.png      (pixel-tuned 16 px drawing, used when present)
+#   bitmaps/src/<id>.svg    -> bitmaps/<id>.png       (43 x 134)
+# Needs rsvg-convert (Debian package librsvg2-bin).
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cd "$here"
+
+if ! command -v rsvg-convert >/dev/null 2>&1; then
+  echo "render-art.sh: rsvg-convert not found (apt-get install librsvg2-bin)" >&2
+  exit 1
+fi
+
+sizes=(16 22 32 48 64)
+count=0
+
+render() { # <svg> <png> <width> <height>
+  rsvg-convert --format=png --width="$3" --height="$4" --output="$2" "$1"
+  count=$((count + 1))
+}
+
+shopt -s nullglob
+for svg in icons/src/*.svg; do
+  name=$(basename "$svg" .svg)
+  case "$name" in *-16) continue ;; esac
+  for size in "${sizes[@]}"; do
+    src=$svg
+    if [[ $size -eq 16 && -f icons/src/$name-16.svg ]]; then
+      src=icons/src/$name-16.svg
+    fi
+    render "$src" "icons/$name-$size.png" "$size" "$size"
+  done
+done
+
+for svg in bitmaps/src/*.svg; do
+  name=$(basename "$svg" .svg)
+  render "$svg" "bitmaps/$name.png" 43 134
+done
+
+echo "render-art.sh: wrote $count PNG files"
