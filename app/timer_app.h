@@ -1,0 +1,31 @@
+#pragma once
+// The application object: sets the profile's key, creates the main dialog and forwards the
+// tray menu's commands to it.
+#include "platform/app.h"
+
+#include <string>
+
+class CTimerDlg;
+
+// The company key under which the profile lives.
+constexpr const char* kCompanyKey = "Quorvane";
+
+class CTimerApp : public CWinApp {
+public:
+    CTimerApp(Services& services, MessageLoop& loop);
+    ~CTimerApp() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    void OnMenuExit();
+
+    CTimerDlg* m_pTimerDlg = nullptr;
+    std::string m_strQuickMinutes; // minutes of a quick timer on their way to the main dialog
+
+protected:
+    const MessageMap& GetMessageMap() const override;
+
+private:
+    int m_exitCode = 0;
+};

@@ -1,0 +1,114 @@
+#include "app/timer_dlg.h"
+
+#include "platform/app.h"
+#include "platform/messages.h"
+#include "platform/services.h"
+#include "res/resource.h"
+
+#include <iostream>
+
+CTimerDlg::CTimerDlg(CWnd* parent) : CDialog(IDD_TIMER_DIALOG, parent), m_hIcon(IDR_MAINFRAME) {}
+
+CTimerDlg::~CTimerDlg() = default;
+
+void CTimerDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TAB, m_tabCtrl);
+}
+
+const MessageMap& CTimerDlg::GetMessageMap() const {
+    static const MessageMap map = {
+        OnClicked(IDC_CLOSE, &CTimerDlg::OnCloseButton),
+    };
+    return map;
+}
+
+BOOL CTimerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CWinApp* app = AfxGetApp();
+
+    const std::string about = app->LoadString(IDS_ABOUTBOX);
+    if (!about.empty()) {
+        AppendSystemMenu(0, "");
+        AppendSystemMenu(IDM_ABOUTBOX, about);
+    }
+    SetIcon(m_hIcon);
+
+    m_bPaused = false;
+    m_bInactive = true;
+
+    LoadSettings(m_settings, GetServices().profile);
+
+    m_bAlarmArmed = false;
+    m_bTimerRunning = false;
+    m_bCountupRunning = false;
+    m_bLedOpen = false;
+    m_b3DOpen = false;
+    m_bIconStatus = false;
+
+    AddTrayIcon(this, kTrayIconId, m_hIcon, "Brewdial");
+    m_bTrayIcon = true; // set whatever the add says: later calls then fail quietly
+
+    m_statusBar.Create(*this, IDC_STATUSBAR);
+    m_statusBar.SetParts({50, -1});
+    m_statusBar.SetSimple(false);
+
+    UpdateClock();
+    m_strStatus = app->LoadString(IDS_INACTIVE);
+    m_statusBar.SetText(m_strStatus, 1);
+
+    SetTimer(IDT_CLOCK, 1000);
+
+    LoadWindowPositions(m_settings, GetServices().profile);
+
+    const char* tabs[] = {"Timer", "Options", "Start/Tray", "Menu", "3D Options"};
+    for (int i = 0; i < 5; ++i) {
+        m_tabCtrl.InsertItem(i, tabs[i]);
+    }
+
+    UpdateData(FALSE);
+    m_p3DWnd = nullptr;
+    return TRUE;
+}
+
+void CTimerDlg::OnOK() {
+    CDialog::OnOK();
+    CloseProgram();
+}
+
+void CTimerDlg::OnCloseButton() {
+    CloseProgram();
+}
+
+void CTimerDlg::CloseProgram() {
+    if (m_bTrayIcon) {
+        DeleteTrayIcon(this, kTrayIconId);
+    }
+    UpdateData(TRUE);
+    ProfileStore& profile = GetServices().profile;
+    SaveSettings(m_settings, profile);
+    if (!profile.Flush()) {
+        std::cerr << "brewdial: the settings could not be written; they are lost\n";
+    }
+    DestroyWindow();
+}
+
+void CTimerDlg::OnClose() {
+    ShowWindow(SW_HIDE); // the close box only hides: the program lives on in the tray
+}
+
+void CTimerDlg::OnTimer(UINT_PTR id) {
+    if (id == IDT_CLOCK) {
+        UpdateClock();
+    }
+}
+
+void CTimerDlg::UpdateClock() {
+    const TimeOfDay now = GetServices().clock.Now();
+    m_strClock = ClockText(now.hour, now.minute);
+    m_statusBar.SetText(m_strClock, 0);
+}
+
+std::string ClockText(int hour, int minute) {
+    return std::to_string(hour) + ":" + (minute < 10 ? "0" : "") + std::to_string(minute);
+}

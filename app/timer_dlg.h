@@ -1,0 +1,89 @@
+#pragma once
+// The main dialog: it holds every setting, the run state of the three alarm types, the tray
+// icon, the shown tab page and the indicator windows.
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "settings/settings.h"
+
+#include <string>
+
+class C3DTimerWnd;
+class CLedTimerDlg;
+class CCountupDlg;
+class CTimerPage;
+class CStartPage;
+class COptionsPage;
+class CMenuPage;
+class C3DOptionsPage;
+
+enum class TimerMode { Time = 0, Timer = 1, Countup = 2 };
+
+// Window timers of the main dialog.
+constexpr UINT_PTR IDT_CLOCK = 1; // every second: the status-bar clock and the time-of-day alarm
+constexpr UINT_PTR IDT_TICK = 2;  // every quarter second while a countdown runs
+
+class CTimerDlg : public CDialog {
+public:
+    explicit CTimerDlg(CWnd* parent = nullptr);
+    ~CTimerDlg() override;
+
+    Settings m_settings;
+
+    // Run state.
+    C3DTimerWnd* m_p3DWnd = nullptr;
+    CLedTimerDlg* m_pLedWnd = nullptr;
+    CCountupDlg* m_pCountupWnd = nullptr;
+    CDialog* m_pCurrentPage = nullptr;
+    CTimerPage* m_pTimerPage = nullptr;
+    CStartPage* m_pStartPage = nullptr;
+    COptionsPage* m_pOptionsPage = nullptr;
+    CMenuPage* m_pMenuPage = nullptr;
+    C3DOptionsPage* m_p3DOptionsPage = nullptr;
+    int m_nTicks = 0;      // quarter-second ticks counted so far in this countdown
+    int m_nTotalTicks = 0; // ticks of the whole countdown, minutes x 240
+    int m_nIconStage = 1;  // eighths of the countdown the tray icon shows as elapsed, plus one
+    bool m_bLedOpen = false;
+    bool m_b3DOpen = false;
+    bool m_bIconStatus = false;
+    bool m_bPaused = false;
+    bool m_bInactive = true;
+    bool m_bAlarmArmed = false;
+    bool m_bTimerRunning = false;
+    bool m_bCountupRunning = false;
+    std::string m_strStatus;
+    int m_nAlarmMinute = 0;
+    int m_nAlarmHour = 0;
+    std::string m_strTip;
+    HICON m_hIcon = 0;
+    HICON m_hStatusIcon = 0;
+
+    // User interface.
+    CStatusBarCtrl m_statusBar;
+    CTabCtrl m_tabCtrl;
+    std::string m_strClock;
+    bool m_bTrayIcon = false;
+
+    // Tray icon.
+    bool AddTrayIcon(CWnd* wnd, UINT id, HICON icon, const char* tip);
+    bool ModifyTrayIcon(const std::string& tip, UINT callbackMessage, CWnd* wnd, UINT id, HICON icon);
+    bool SetTrayIcon(CWnd* wnd, UINT id, HICON icon);
+    bool DeleteTrayIcon(CWnd* wnd, UINT id);
+
+    // Ends the program: tray icon off, settings written, window destroyed.
+    void CloseProgram();
+    void OnCloseButton();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnTimer(UINT_PTR id) override;
+    void OnClose() override;
+    const MessageMap& GetMessageMap() const override;
+
+private:
+    void UpdateClock();
+};
+
+// The clock text of the status bar: "7:05", "13:45", "0:00".
+std::string ClockText(int hour, int minute);

@@ -1,0 +1,80 @@
+#include "platform/app.h"
+
+#include "platform/wnd.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp* AfxGetApp() {
+    return g_app;
+}
+
+CWinApp::CWinApp(Services& services, MessageLoop& loop, const ResourceTable& resources)
+    : m_services(services), m_loop(loop), m_resources(resources) {
+    g_app = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+int CWinApp::ExitInstance() {
+    return 0;
+}
+
+int CWinApp::Run() {
+    if (InitInstance() && !m_mainWindowGone) {
+        m_loop.Run();
+    }
+    return ExitInstance();
+}
+
+int CWinApp::GetProfileInt(const std::string& section, const std::string& key, int def) {
+    return m_services.profile.GetProfileInt(section, key, def);
+}
+
+std::string CWinApp::GetProfileString(const std::string& section, const std::string& key,
+                                      const std::string& def) {
+    return m_services.profile.GetProfileString(section, key, def);
+}
+
+void CWinApp::WriteProfileInt(const std::string& section, const std::string& key, int value) {
+    m_services.profile.WriteProfileInt(section, key, value);
+}
+
+void CWinApp::WriteProfileString(const std::string& section, const std::string& key,
+                                 const std::string& value) {
+    m_services.profile.WriteProfileString(section, key, value);
+}
+
+std::string CWinApp::LoadString(int id) const {
+    auto found = m_resources.strings.find(id);
+    return found == m_resources.strings.end() ? std::string() : found->second;
+}
+
+void CWinApp::OnWindowDestroyed(CWnd* wnd) {
+    if (wnd == m_pMainWnd && !m_mainWindowGone) {
+        m_mainWindowGone = true;
+        m_loop.Quit(0);
+    }
+}
+
+bool CWinApp::DispatchCommand(UINT id) {
+    if (const MessageEntry* entry = FindEntry(GetMessageMap(), MapKind::Command, id)) {
+        entry->call(dynamic_cast<void*>(this), 0, 0);
+        return true;
+    }
+    return false;
+}
+
+const MessageMap& CWinApp::GetMessageMap() const {
+    static const MessageMap empty;
+    return empty;
+}

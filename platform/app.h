@@ -1,0 +1,63 @@
+#pragma once
+// The application object: profile access, the main window, the message loop and the
+// command map that menu commands fall through to.
+#include "platform/dialog_template.h"
+#include "platform/message_map.h"
+#include "platform/services.h"
+
+#include <string>
+
+class CWnd;
+
+// The message loop the application object runs until its main window is destroyed.
+class MessageLoop {
+public:
+    virtual ~MessageLoop() = default;
+    virtual int Run() = 0;
+    virtual void Quit(int exitCode) = 0;
+};
+
+class CWinApp {
+public:
+    CWinApp(Services& services, MessageLoop& loop, const ResourceTable& resources);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+    // InitInstance, the message loop, ExitInstance; returns the process exit code.
+    int Run();
+
+    void SetRegistryKey(const std::string& company) { m_registryKey = company; }
+    const std::string& RegistryKey() const { return m_registryKey; }
+    int GetProfileInt(const std::string& section, const std::string& key, int def);
+    std::string GetProfileString(const std::string& section, const std::string& key, const std::string& def);
+    void WriteProfileInt(const std::string& section, const std::string& key, int value);
+    void WriteProfileString(const std::string& section, const std::string& key, const std::string& value);
+
+    Services& GetServices() const { return m_services; }
+    const ResourceTable& Resources() const { return m_resources; }
+    std::string LoadString(int id) const;
+
+    // The main window; its destruction ends the message loop.
+    CWnd* m_pMainWnd = nullptr;
+    void OnWindowDestroyed(CWnd* wnd);
+    bool MainWindowGone() const { return m_mainWindowGone; }
+
+    // Menu commands the windows did not handle.
+    bool DispatchCommand(UINT id);
+
+protected:
+    virtual const MessageMap& GetMessageMap() const;
+
+private:
+    Services& m_services;
+    MessageLoop& m_loop;
+    const ResourceTable& m_resources;
+    std::string m_registryKey;
+    bool m_mainWindowGone = false;
+};
+
+// The one application object of this process.
+CWinApp* AfxGetApp();

@@ -1,0 +1,164 @@
+#include "platform/controls.h"
+
+#include "platform/qt/widgets.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTabBar>
+
+int CButton::GetCheck() const {
+    auto* b = qobject_cast<QAbstractButton*>(Widget());
+    return b && b->isChecked() ? 1 : 0;
+}
+
+void CButton::SetCheck(int check) {
+    if (auto* b = qobject_cast<QAbstractButton*>(Widget())) {
+        b->setChecked(check == 1);
+    }
+}
+
+void CEdit::LimitText(int chars) {
+    if (auto* edit = qobject_cast<QLineEdit*>(Widget())) {
+        edit->setMaxLength(chars);
+    } else if (auto* multi = qobject_cast<MultiLineEdit*>(Widget())) {
+        multi->SetLimit(chars);
+    }
+}
+
+void CProgressCtrl::SetRange32(int lower, int upper) {
+    if (auto* bar = qobject_cast<QProgressBar*>(Widget())) {
+        bar->setRange(lower, upper);
+    }
+}
+
+void CProgressCtrl::GetRange(int& lower, int& upper) const {
+    auto* bar = qobject_cast<QProgressBar*>(Widget());
+    lower = bar ? bar->minimum() : 0;
+    upper = bar ? bar->maximum() : 0;
+}
+
+void CProgressCtrl::SetPos(int pos) {
+    if (auto* bar = qobject_cast<QProgressBar*>(Widget())) {
+        bar->setValue(pos);
+    }
+}
+
+int CProgressCtrl::GetPos() const {
+    auto* bar = qobject_cast<QProgressBar*>(Widget());
+    return bar ? bar->value() : 0;
+}
+
+void CSpinButtonCtrl::SetRange(int lower, int upper) {
+    if (auto* spin = qobject_cast<UpDownWidget*>(Widget())) {
+        spin->SetRange(lower, upper);
+    }
+}
+
+void CSpinButtonCtrl::GetRange(int& lower, int& upper) const {
+    auto* spin = qobject_cast<UpDownWidget*>(Widget());
+    lower = spin ? spin->Lower() : 0;
+    upper = spin ? spin->Upper() : 0;
+}
+
+void CSpinButtonCtrl::Step(int delta) {
+    if (auto* spin = qobject_cast<UpDownWidget*>(Widget())) {
+        spin->Step(delta);
+    }
+}
+
+int CComboBox::GetCount() const {
+    auto* combo = qobject_cast<QComboBox*>(Widget());
+    return combo ? combo->count() : 0;
+}
+
+std::string CComboBox::GetItemText(int index) const {
+    auto* combo = qobject_cast<QComboBox*>(Widget());
+    return combo ? combo->itemText(index).toStdString() : std::string();
+}
+
+int CComboBox::GetCurSel() const {
+    auto* combo = qobject_cast<QComboBox*>(Widget());
+    return combo ? combo->currentIndex() : -1;
+}
+
+void CComboBox::SetCurSel(int index) {
+    if (auto* combo = qobject_cast<QComboBox*>(Widget())) {
+        combo->setCurrentIndex(index);
+    }
+}
+
+namespace {
+QTabBar* Bar(QWidget* w) {
+    auto* tabs = qobject_cast<TabControlWidget*>(w);
+    return tabs ? tabs->Bar() : nullptr;
+}
+} // namespace
+
+void CTabCtrl::InsertItem(int index, const std::string& text) {
+    if (QTabBar* bar = Bar(Widget())) {
+        const QSignalBlocker quiet(bar); // inserting is no selection change
+        bar->insertTab(index, QString::fromStdString(text));
+    }
+}
+
+int CTabCtrl::GetItemCount() const {
+    QTabBar* bar = Bar(Widget());
+    return bar ? bar->count() : 0;
+}
+
+std::string CTabCtrl::GetItemText(int index) const {
+    QTabBar* bar = Bar(Widget());
+    return bar ? bar->tabText(index).toStdString() : std::string();
+}
+
+int CTabCtrl::GetCurSel() const {
+    QTabBar* bar = Bar(Widget());
+    return bar ? bar->currentIndex() : -1;
+}
+
+int CTabCtrl::SetCurSel(int index) {
+    QTabBar* bar = Bar(Widget());
+    if (!bar) {
+        return -1;
+    }
+    const int previous = bar->currentIndex();
+    const QSignalBlocker quiet(bar); // like TCM_SETCURSEL, no notification
+    bar->setCurrentIndex(index);
+    return previous;
+}
+
+BOOL CStatusBarCtrl::Create(CWnd& parent, UINT id) {
+    if (!parent.Widget()) {
+        return FALSE;
+    }
+    auto* bar = new StatusBarWidget(parent.Widget());
+    bar->setProperty(kControlIdProperty, static_cast<int>(id));
+    bar->PlaceAtBottom();
+    bar->show();
+    SetWidget(bar);
+    return TRUE;
+}
+
+void CStatusBarCtrl::SetParts(const std::vector<int>& rightEdges) {
+    if (auto* bar = qobject_cast<StatusBarWidget*>(Widget())) {
+        bar->SetParts(rightEdges);
+    }
+}
+
+void CStatusBarCtrl::SetSimple(bool) {}
+
+void CStatusBarCtrl::SetText(const std::string& text, int part) {
+    if (auto* bar = qobject_cast<StatusBarWidget*>(Widget())) {
+        bar->SetText(part, QString::fromStdString(text));
+    }
+}
+
+std::string CStatusBarCtrl::GetText(int part) const {
+    auto* bar = qobject_cast<StatusBarWidget*>(Widget());
+    return bar ? bar->Text(part).toStdString() : std::string();
+}
+
+BOOL CStatusBarCtrl::DestroyWindow() {
+    return CWnd::DestroyWindow();
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The controls the templates use, as thin objects over their windows.
+#include "platform/wnd.h"
+
+#include <string>
+#include <vector>
+
+class CButton : public CWnd {
+public:
+    int GetCheck() const;
+    void SetCheck(int check);
+};
+
+class CEdit : public CWnd {
+public:
+    void LimitText(int chars);
+};
+
+class CStatic : public CWnd {};
+
+class CProgressCtrl : public CWnd {
+public:
+    void SetRange32(int lower, int upper);
+    void GetRange(int& lower, int& upper) const;
+    void SetPos(int pos);
+    int GetPos() const;
+};
+
+class CSpinButtonCtrl : public CWnd {
+public:
+    void SetRange(int lower, int upper);
+    void GetRange(int& lower, int& upper) const;
+    // One step up (positive) or down, as the arrows do; writes the buddy edit.
+    void Step(int delta);
+};
+
+class CComboBox : public CWnd {
+public:
+    int GetCount() const;
+    std::string GetItemText(int index) const;
+    int GetCurSel() const;
+    void SetCurSel(int index);
+};
+
+class CTabCtrl : public CWnd {
+public:
+    void InsertItem(int index, const std::string& text);
+    int GetItemCount() const;
+    std::string GetItemText(int index) const;
+    int GetCurSel() const;
+    int SetCurSel(int index);
+};
+
+class CStatusBarCtrl : public CWnd {
+public:
+    // A visible child at the bottom of the parent's client area.
+    BOOL Create(CWnd& parent, UINT id);
+    void SetParts(const std::vector<int>& rightEdges); // -1: to the window's right end
+    void SetSimple(bool simple);
+    void SetText(const std::string& text, int part);
+    std::string GetText(int part) const;
+    BOOL DestroyWindow() override;
+};

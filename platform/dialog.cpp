@@ -1,0 +1,253 @@
+#include "platform/dialog.h"
+
+#include "platform/app.h"
+#include "platform/messages.h"
+#include "platform/qt/widgets.h"
+#include "platform/services.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+Qt::WindowFlags FlagsFor(const DialogTemplate& tmpl) {
+    Qt::WindowFlags flags = (tmpl.exStyle & WS_EX_TOOLWINDOW) ? Qt::Tool : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (tmpl.style & WS_SYSMENU) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    if ((tmpl.style & DS_SYSMODAL) || (tmpl.exStyle & WS_EX_TOPMOST)) {
+        flags |= Qt::WindowStaysOnTopHint;
+    }
+    return flags;
+}
+
+QWidget* ControlWidget(CDataExchange* pDX, int id) {
+    CWnd* item = pDX->m_pDlgWnd->GetDlgItem(id);
+    return item ? item->Widget() : nullptr;
+}
+
+} // namespace
+
+CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parentAtConstruction(parent) {}
+
+CDialog::~CDialog() = default;
+
+const DialogTemplate& CDialog::Template() const {
+    return AfxGetApp()->Resources().dialogs.at(m_templateId);
+}
+
+BOOL CDialog::Create(CWnd* parent) {
+    const DialogTemplate& tmpl = Template();
+    const bool child = (tmpl.style & WS_CHILD) != 0;
+    if (!parent) {
+        parent = m_parentAtConstruction;
+    }
+    QWidget* parentWidget = (child && parent) ? parent->Widget() : nullptr;
+    auto* host = new WindowHost(*this, parentWidget, child);
+    const QFont font = TemplateFont(tmpl);
+    host->setFont(font);
+    const DialogUnits units = UnitsForFont(font);
+    if (child) {
+        host->setGeometry(units.X(tmpl.x), units.Y(tmpl.y), units.X(tmpl.cx), units.Y(tmpl.cy));
+    } else {
+        host->setWindowFlags(FlagsFor(tmpl));
+        host->setWindowTitle(QString::fromStdString(tmpl.caption));
+        host->setFixedSize(units.X(tmpl.cx), units.Y(tmpl.cy));
+        if (tmpl.style & DS_CENTER) {
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                const QRect area = screen->availableGeometry();
+                host->move(area.center() - QPoint(host->width() / 2, host->height() / 2));
+            }
+        }
+    }
+    SetWidget(host);
+    BuildControls(tmpl, host, units, *this);
+    OnInitDialog();
+    if ((tmpl.style & WS_VISIBLE) && Widget()) {
+        Widget()->show();
+    }
+    return TRUE;
+}
+
+INT_PTR CDialog::DoModal() {
+    m_modal = true;
+    Create(nullptr);
+    const int result = GetServices().modal.RunModal(*this);
+    DestroyWindow();
+    m_modal = false;
+    return result;
+}
+
+void CDialog::EndDialog(int result) {
+    if (m_modal) {
+        GetServices().modal.EndModal(*this, result);
+    } else {
+        ShowWindow(SW_HIDE);
+    }
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange dx{this, saveAndValidate != FALSE};
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+CWnd* CDialog::GetDlgItem(int id) {
+    if (!Widget()) {
+        return nullptr;
+    }
+    auto found = m_items.find(id);
+    if (found != m_items.end() && found->second->Widget()) {
+        return found->second.get();
+    }
+    for (QObject* child : Widget()->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w && w->property(kControlIdProperty).toInt() == id && id != -1) {
+            auto item = std::make_unique<CWnd>();
+            item->AttachControl(w, id);
+            CWnd* raw = item.get();
+            m_items[id] = std::move(item);
+            return raw;
+        }
+    }
+    return nullptr;
+}
+
+BOOL CDialog::DestroyWindow() {
+    const BOOL destroyed = CWnd::DestroyWindow();
+    m_items.clear();
+    return destroyed;
+}
+
+bool CDialog::DispatchCommand(UINT id) {
+    if (const MessageEntry* entry = FindEntry(GetMessageMap(), MapKind::Command, id)) {
+        entry->call(dynamic_cast<void*>(this), 0, 0);
+        return true;
+    }
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    CWinApp* app = AfxGetApp();
+    return app && app->m_pMainWnd == this && app->DispatchCommand(id);
+}
+
+bool CDialog::DispatchNotify(int controlId, UINT code) {
+    MapKind kind = MapKind::Clicked;
+    if (code == TCN_SELCHANGE) {
+        kind = MapKind::SelChange;
+    } else if (code == CBN_CLOSEUP) {
+        kind = MapKind::CloseUp;
+    }
+    if (const MessageEntry* entry = FindEntry(GetMessageMap(), kind, static_cast<UINT>(controlId))) {
+        entry->call(dynamic_cast<void*>(this), 0, 0);
+        return true;
+    }
+    // A click on a button without a handler is the command of its id (OK, Cancel).
+    return kind == MapKind::Clicked && DispatchCommand(static_cast<UINT>(controlId));
+}
+
+LRESULT CDialog::DispatchMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const MessageEntry* entry = FindEntry(GetMessageMap(), MapKind::Message, message)) {
+        return entry->call(dynamic_cast<void*>(this), wParam, lParam);
+    }
+    return 0;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::OnClose() {
+    OnCancel();
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+const MessageMap& CDialog::GetMessageMap() const {
+    static const MessageMap empty;
+    return empty;
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    if (!control.Widget()) {
+        control.AttachControl(ControlWidget(pDX, id), id);
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+    CWnd* item = pDX->m_pDlgWnd->GetDlgItem(id);
+    if (!item) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = item->GetWindowText();
+    } else {
+        item->SetWindowText(value);
+    }
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int& value) {
+    auto* button = qobject_cast<QAbstractButton*>(ControlWidget(pDX, id));
+    if (!button) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = button->isChecked() ? 1 : 0;
+    } else {
+        button->setChecked(value == 1);
+    }
+}
+
+void DDX_Radio(CDataExchange* pDX, int id, int& value) {
+    auto* first = qobject_cast<QRadioButton*>(ControlWidget(pDX, id));
+    if (!first || !first->group()) {
+        return;
+    }
+    const QList<QAbstractButton*> buttons = first->group()->buttons();
+    if (pDX->m_bSaveAndValidate) {
+        value = -1;
+        for (qsizetype i = 0; i < buttons.size(); ++i) {
+            if (buttons[i]->isChecked()) {
+                value = static_cast<int>(i);
+            }
+        }
+        return;
+    }
+    first->group()->setExclusive(false);
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setChecked(i == value);
+    }
+    first->group()->setExclusive(true);
+}
+
+void DDX_CBString(CDataExchange* pDX, int id, std::string& value) {
+    auto* combo = qobject_cast<QComboBox*>(ControlWidget(pDX, id));
+    if (!combo) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = combo->currentText().toStdString();
+    } else {
+        combo->setCurrentIndex(combo->findText(QString::fromStdString(value), Qt::MatchStartsWith));
+    }
+}

@@ -1,0 +1,206 @@
+#include "platform/fake/fake_services.h"
+
+#include "platform/dialog.h"
+#include "platform/messages.h"
+#include "platform/qt/qt_profile_store.h"
+#include "platform/wnd.h"
+
+#include <algorithm>
+
+void VirtualClock::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
+    KillTimer(wnd, id);
+    m_timers.push_back(Timer{&wnd, id, std::max<UINT>(ms, 1), m_now + std::max<UINT>(ms, 1), m_serial++});
+}
+
+void VirtualClock::KillTimer(CWnd& wnd, UINT_PTR id) {
+    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
+                                  [&](const Timer& t) { return t.wnd == &wnd && t.id == id; }),
+                   m_timers.end());
+}
+
+void VirtualClock::KillAllTimers(CWnd& wnd) {
+    m_timers.erase(
+        std::remove_if(m_timers.begin(), m_timers.end(), [&](const Timer& t) { return t.wnd == &wnd; }),
+        m_timers.end());
+}
+
+TimeOfDay VirtualClock::Now() {
+    const long long dayMs = 24LL * 3600 * 1000;
+    const long long ms = ((m_now - m_dayStartMs) % dayMs + dayMs) % dayMs;
+    const long long minutes = ms / 60000;
+    return TimeOfDay{static_cast<int>(minutes / 60), static_cast<int>(minutes % 60)};
+}
+
+void VirtualClock::SetTimeOfDay(int hour, int minute, int second) {
+    m_dayStartMs = m_now - ((hour * 60LL + minute) * 60 + second) * 1000;
+}
+
+void VirtualClock::Advance(long long ms) {
+    const long long end = m_now + ms;
+    for (;;) {
+        auto next = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
+            return a.due != b.due ? a.due < b.due : a.serial < b.serial;
+        });
+        if (next == m_timers.end() || next->due > end) {
+            break;
+        }
+        m_now = next->due;
+        next->due += next->period;
+        next->serial = m_serial++;
+        CWnd* wnd = next->wnd;
+        const UINT_PTR id = next->id;
+        wnd->DispatchTimer(id); // may kill or set timers, or advance the clock itself
+        if (m_now > end) {
+            return;
+        }
+    }
+    m_now = end;
+}
+
+bool VirtualClock::IsRunning(const CWnd& wnd, UINT_PTR id) const {
+    return Period(wnd, id).has_value();
+}
+
+std::optional<UINT> VirtualClock::Period(const CWnd& wnd, UINT_PTR id) const {
+    for (const Timer& t : m_timers) {
+        if (t.wnd == &wnd && t.id == id) {
+            return t.period;
+        }
+    }
+    return std::nullopt;
+}
+
+void ScriptedModal::ExpectDialog(int templateId, DialogScript script) {
+    Answer a;
+    a.kind = Kind::Dialog;
+    a.templateId = templateId;
+    a.dialog = std::move(script);
+    m_queue.push_back(std::move(a));
+}
+
+void ScriptedModal::ExpectMessageBox(int answer) {
+    Answer a;
+    a.kind = Kind::MessageBox;
+    a.messageBoxAnswer = answer;
+    m_queue.push_back(std::move(a));
+}
+
+void ScriptedModal::ExpectOpenFile(std::optional<std::string> path) {
+    Answer a;
+    a.kind = Kind::OpenFile;
+    a.path = std::move(path);
+    m_queue.push_back(std::move(a));
+}
+
+void ScriptedModal::ExpectColor(std::optional<COLORREF> color) {
+    Answer a;
+    a.kind = Kind::Color;
+    a.color = color;
+    m_queue.push_back(std::move(a));
+}
+
+void ScriptedModal::ExpectPopup(std::function<UINT(const std::vector<PopupMenuItem>&)> choose) {
+    Answer a;
+    a.kind = Kind::Popup;
+    a.popup = std::move(choose);
+    m_queue.push_back(std::move(a));
+}
+
+std::optional<ScriptedModal::Answer> ScriptedModal::Take(Kind kind, const std::string& what) {
+    if (m_queue.empty() || m_queue.front().kind != kind) {
+        unexpected.push_back(what);
+        return std::nullopt;
+    }
+    Answer a = std::move(m_queue.front());
+    m_queue.pop_front();
+    return a;
+}
+
+int ScriptedModal::RunModal(CDialog& dlg) {
+    std::optional<Answer> a = Take(Kind::Dialog, "dialog " + std::to_string(dlg.TemplateId()));
+    if (!a) {
+        return 2;
+    }
+    if (a->templateId != dlg.TemplateId()) {
+        unexpected.push_back("dialog " + std::to_string(dlg.TemplateId()) + " instead of " +
+                             std::to_string(a->templateId));
+        return 2;
+    }
+    m_ended.emplace_back();
+    const int scripted = a->dialog(dlg);
+    const std::optional<int> ended = m_ended.back();
+    m_ended.pop_back();
+    return ended.value_or(scripted);
+}
+
+void ScriptedModal::EndModal(CDialog&, int result) {
+    if (!m_ended.empty()) {
+        m_ended.back() = result;
+    }
+}
+
+int ScriptedModal::MessageBox(CWnd*, const std::string& text, const std::string& caption, UINT type) {
+    messageBoxes.push_back(MessageBoxCall{text, caption, type});
+    std::optional<Answer> a = Take(Kind::MessageBox, "message box \"" + text + "\"");
+    return a ? a->messageBoxAnswer : 1;
+}
+
+std::optional<std::string> ScriptedModal::OpenFile(CWnd*, const std::string& filter, const std::string&) {
+    fileFilters.push_back(filter);
+    std::optional<Answer> a = Take(Kind::OpenFile, "file dialog");
+    return a ? a->path : std::nullopt;
+}
+
+std::optional<COLORREF> ScriptedModal::ChooseColor(CWnd*) {
+    std::optional<Answer> a = Take(Kind::Color, "colour picker");
+    return a ? a->color : std::nullopt;
+}
+
+UINT ScriptedModal::TrackPopupMenu(const std::vector<PopupMenuItem>& items, CPoint, CWnd*) {
+    std::optional<Answer> a = Take(Kind::Popup, "popup menu");
+    return a ? a->popup(items) : 0;
+}
+
+bool RecordingTray::NotifyIcon(DWORD message, const NotifyIconData& data) {
+    if (onNotify) {
+        onNotify(message);
+    }
+    calls.push_back(TrayCall{message, data});
+    if (message == NIM_ADD) {
+        present = true;
+        window = data.window;
+        id = data.id;
+    } else if (message == NIM_DELETE) {
+        present = false;
+        return true;
+    } else if (!present) {
+        return false;
+    }
+    if (data.flags & NIF_MESSAGE) {
+        callbackMessage = data.callbackMessage;
+    }
+    if (data.flags & NIF_ICON) {
+        icon = data.icon;
+    }
+    if (data.flags & NIF_TIP) {
+        tip = data.tip;
+    }
+    return true;
+}
+
+void RecordingTray::Click(UINT mouseMessage) {
+    if (present && window) {
+        window->SendMessage(callbackMessage, id, mouseMessage);
+    }
+}
+
+bool RecordingSound::PlaySound(const std::string& path, UINT flags) {
+    calls.push_back(SoundCall{path, flags});
+    return true;
+}
+
+FakeEnvironment::FakeEnvironment(const std::string& profilePath)
+    : m_profile(QtProfileStore::AtPath(profilePath)),
+      m_services(new Services{clock, clock, modal, tray, sound, display, *m_profile, system}) {}
+
+FakeEnvironment::~FakeEnvironment() = default;

@@ -1,0 +1,163 @@
+#pragma once
+// Test doubles of the services: a virtual clock, scripted modal loops, a recording tray and
+// sound, a fixed screen, and the real profile store in a temporary folder.
+#include "platform/app.h"
+#include "platform/services.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Window timers and the time of day on one virtual clock that only Advance moves.
+class VirtualClock : public TimerService, public LocalClock {
+public:
+    void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
+    void KillTimer(CWnd& wnd, UINT_PTR id) override;
+    void KillAllTimers(CWnd& wnd) override;
+    TimeOfDay Now() override;
+
+    // Moves time on, delivering every due timer in time order.
+    void Advance(long long ms);
+    void SetTimeOfDay(int hour, int minute, int second = 0);
+    long long NowMs() const { return m_now; }
+    bool IsRunning(const CWnd& wnd, UINT_PTR id) const;
+    std::optional<UINT> Period(const CWnd& wnd, UINT_PTR id) const;
+    size_t TimerCount() const { return m_timers.size(); }
+
+private:
+    struct Timer {
+        CWnd* wnd;
+        UINT_PTR id;
+        UINT period;
+        long long due;
+        unsigned long long serial;
+    };
+    std::vector<Timer> m_timers;
+    long long m_now = 0;
+    long long m_dayStartMs = 0; // virtual time at which the day's clock read 0:00:00
+    unsigned long long m_serial = 0;
+};
+
+struct MessageBoxCall {
+    std::string text;
+    std::string caption;
+    UINT type = 0;
+};
+
+// Modal loops answered by a queue of scripts. A script runs while its loop is "open", so it
+// may advance the clock or send commands, exactly as the user could.
+class ScriptedModal : public ModalService {
+public:
+    using DialogScript = std::function<int(CDialog&)>;
+    void ExpectDialog(int templateId, DialogScript script);
+    void ExpectMessageBox(int answer = 1);
+    void ExpectOpenFile(std::optional<std::string> path);
+    void ExpectColor(std::optional<COLORREF> color);
+    void ExpectPopup(std::function<UINT(const std::vector<PopupMenuItem>&)> choose);
+
+    int RunModal(CDialog& dlg) override;
+    void EndModal(CDialog& dlg, int result) override;
+    int MessageBox(CWnd* owner, const std::string& text, const std::string& caption, UINT type) override;
+    std::optional<std::string> OpenFile(CWnd* owner, const std::string& filter,
+                                        const std::string& defaultExt) override;
+    std::optional<COLORREF> ChooseColor(CWnd* owner) override;
+    UINT TrackPopupMenu(const std::vector<PopupMenuItem>& items, CPoint at, CWnd* owner) override;
+
+    std::vector<MessageBoxCall> messageBoxes;
+    std::vector<std::string> fileFilters;
+    std::vector<std::string> unexpected; // calls no script was queued for
+    size_t Pending() const { return m_queue.size(); }
+
+private:
+    enum class Kind { Dialog, MessageBox, OpenFile, Color, Popup };
+    struct Answer {
+        Kind kind = Kind::Dialog;
+        int templateId = 0;
+        DialogScript dialog;
+        int messageBoxAnswer = 1;
+        std::optional<std::string> path;
+        std::optional<COLORREF> color;
+        std::function<UINT(const std::vector<PopupMenuItem>&)> popup;
+    };
+    std::optional<Answer> Take(Kind kind, const std::string& what);
+    std::deque<Answer> m_queue;
+    std::vector<std::optional<int>> m_ended; // per open dialog, innermost last
+};
+
+struct TrayCall {
+    DWORD message;
+    NotifyIconData data;
+};
+
+class RecordingTray : public TrayService {
+public:
+    bool NotifyIcon(DWORD message, const NotifyIconData& data) override;
+    // What the notification area shows now.
+    bool present = false;
+    HICON icon = 0;
+    std::string tip;
+    UINT callbackMessage = 0;
+    CWnd* window = nullptr;
+    UINT id = 0;
+    std::vector<TrayCall> calls;
+    std::function<void(DWORD message)> onNotify; // runs before a call takes effect
+    // A mouse event on the icon, delivered as the shell would.
+    void Click(UINT mouseMessage);
+};
+
+struct SoundCall {
+    std::string path;
+    UINT flags;
+};
+
+class RecordingSound : public SoundService {
+public:
+    bool PlaySound(const std::string& path, UINT flags) override;
+    std::vector<SoundCall> calls;
+};
+
+class FixedDisplay : public DisplayService {
+public:
+    CRect WorkArea() override { return workArea; }
+    CPoint CursorPos() override { return cursor; }
+    CRect workArea{0, 0, 1024, 738};
+    CPoint cursor{900, 700};
+};
+
+class FakeSystem : public SystemService {
+public:
+    bool OpenGlLibrariesAvailable() override { return openGl; }
+    bool openGl = true;
+};
+
+class FakeMessageLoop : public MessageLoop {
+public:
+    int Run() override { return 0; }
+    void Quit(int exitCode) override { quitCode = exitCode; }
+    std::optional<int> quitCode;
+};
+
+// One fresh set of doubles; the profile lives in the given ini file.
+class FakeEnvironment {
+public:
+    explicit FakeEnvironment(const std::string& profilePath);
+    ~FakeEnvironment();
+    Services& GetServices() { return *m_services; }
+    ProfileStore& Profile() { return *m_profile; }
+
+    VirtualClock clock;
+    ScriptedModal modal;
+    RecordingTray tray;
+    RecordingSound sound;
+    FixedDisplay display;
+    FakeSystem system;
+    FakeMessageLoop loop;
+
+private:
+    std::unique_ptr<ProfileStore> m_profile;
+    std::unique_ptr<Services> m_services;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// Real keyboard and mouse input on real windows, as a user gives it.
+#include "platform/types.h"
+
+#include <string>
+
+class CWnd;
+
+enum class Key { Return, Escape, Up, Down, Tab };
+
+// Presses a key in a window, delivered to the control that has the focus (or the given one).
+void PressKey(CWnd& window, Key key);
+void PressKeyIn(CWnd& control, Key key);
+// Types text into a control, key by key, as the keyboard would.
+void TypeText(CWnd& control, const std::string& text);
+// Pastes text into a control, as the clipboard would.
+void PasteText(CWnd& control, const std::string& text);
+// Clicks a button with the mouse.
+void ClickButton(CWnd& button);
+// Closes a window by its caption's close box.
+void CloseBox(CWnd& window);

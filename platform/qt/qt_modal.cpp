@@ -1,0 +1,88 @@
+#include "platform/dialog.h"
+#include "platform/messages.h"
+#include "platform/qt/qt_services.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace {
+
+QWidget* OwnerWidget(CWnd* owner) {
+    return owner && owner->Widget() && owner->Widget()->isVisible() ? owner->Widget() : nullptr;
+}
+
+// "Description (*.ext)|*.ext||" becomes Qt's "Description (*.ext)".
+QString QtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty()) {
+            break;
+        }
+        filters << (parts[i].contains(QLatin1Char('('))
+                        ? parts[i]
+                        : QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+int QtModalService::RunModal(CDialog& dlg) {
+    auto* dialog = qobject_cast<QDialog*>(dlg.Widget());
+    return dialog ? dialog->exec() : IDCANCEL;
+}
+
+void QtModalService::EndModal(CDialog& dlg, int result) {
+    if (auto* dialog = qobject_cast<QDialog*>(dlg.Widget())) {
+        dialog->done(result);
+    }
+}
+
+int QtModalService::MessageBox(CWnd* owner, const std::string& text, const std::string& caption, UINT type) {
+    QMessageBox box(OwnerWidget(owner));
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setText(QString::fromStdString(text));
+    box.setIcon((type & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
+
+std::optional<std::string> QtModalService::OpenFile(CWnd* owner, const std::string& filter,
+                                                    const std::string& defaultExt) {
+    QFileDialog dialog(OwnerWidget(owner));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QtFilter(filter));
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExt).remove(QStringLiteral("*.")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<COLORREF> QtModalService::ChooseColor(CWnd* owner) {
+    const QColor color = QColorDialog::getColor(Qt::black, OwnerWidget(owner));
+    if (!color.isValid()) {
+        return std::nullopt;
+    }
+    return RGB(color.red(), color.green(), color.blue());
+}
+
+UINT QtModalService::TrackPopupMenu(const std::vector<PopupMenuItem>& items, CPoint at, CWnd*) {
+    QMenu menu;
+    for (const PopupMenuItem& item : items) {
+        if (item.id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdString(item.text));
+        action->setData(item.id);
+        action->setEnabled(!item.grayed);
+    }
+    QAction* chosen = menu.exec(QPoint(at.x, at.y));
+    return chosen ? chosen->data().toUInt() : 0;
+}

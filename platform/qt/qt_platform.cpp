@@ -1,0 +1,88 @@
+#include "platform/qt_platform.h"
+
+#include "platform/qt/qt_profile_store.h"
+#include "platform/qt/qt_services.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSurfaceFormat>
+
+#include <X11/Xlib.h>
+#include <cstdlib>
+
+namespace {
+
+bool HasXServer() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        return false;
+    }
+    XCloseDisplay(display);
+    return true;
+}
+
+// The program places its windows itself, which Wayland does not allow: prefer an X server.
+// Returns an error text when no display can be reached.
+std::string ChooseWindowingPlatform() {
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    if (chosen && *chosen) {
+        return {};
+    }
+    if (std::getenv("DISPLAY") && HasXServer()) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return {};
+    }
+    if (std::getenv("WAYLAND_DISPLAY")) {
+        return {};
+    }
+    return "no display server found (neither an X server nor Wayland); set DISPLAY or WAYLAND_DISPLAY";
+}
+
+std::string ExecutableName(const char* argv0) {
+    return QFileInfo(QString::fromLocal8Bit(argv0)).completeBaseName().toStdString();
+}
+
+} // namespace
+
+struct QtPlatform::Parts {
+    std::unique_ptr<QApplication> app;
+    QtTimerService timers;
+    QtLocalClock clock;
+    QtModalService modal;
+    QtTrayService tray;
+    QtSoundService sound;
+    QtDisplayService display;
+    std::unique_ptr<QtProfileStore> profile;
+    QtSystemService system;
+    QtMessageLoop loop;
+};
+
+QtPlatform::QtPlatform(int& argc, char** argv, const std::string& company) {
+    m_error = ChooseWindowingPlatform();
+    if (!m_error.empty()) {
+        return;
+    }
+    // The 3D-Timer draws with the fixed-function pipeline.
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    format.setDepthBufferSize(16);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    QSurfaceFormat::setDefaultFormat(format);
+
+    m_parts = std::make_unique<Parts>();
+    m_parts->app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the program lives on in the tray
+    m_parts->profile = std::make_unique<QtProfileStore>(company, ExecutableName(argv[0]));
+    Parts& p = *m_parts;
+    m_services.reset(
+        new Services{p.timers, p.clock, p.modal, p.tray, p.sound, p.display, *p.profile, p.system});
+}
+
+// The application object is the last part to go: every service still needs it.
+QtPlatform::~QtPlatform() = default;
+
+MessageLoop& QtPlatform::Loop() {
+    return m_parts->loop;
+}

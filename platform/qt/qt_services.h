@@ -1,0 +1,82 @@
+#pragma once
+// The real services, over Qt and the desktop.
+#include "platform/app.h"
+#include "platform/services.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <utility>
+
+class QTimer;
+class QSoundEffect;
+class QSystemTrayIcon;
+class QDialog;
+
+class QtTimerService : public TimerService {
+public:
+    ~QtTimerService() override;
+    void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
+    void KillTimer(CWnd& wnd, UINT_PTR id) override;
+    void KillAllTimers(CWnd& wnd) override;
+
+private:
+    std::map<std::pair<CWnd*, UINT_PTR>, QTimer*> m_timers;
+};
+
+class QtLocalClock : public LocalClock {
+public:
+    TimeOfDay Now() override;
+};
+
+class QtModalService : public ModalService {
+public:
+    int RunModal(CDialog& dlg) override;
+    void EndModal(CDialog& dlg, int result) override;
+    int MessageBox(CWnd* owner, const std::string& text, const std::string& caption, UINT type) override;
+    std::optional<std::string> OpenFile(CWnd* owner, const std::string& filter,
+                                        const std::string& defaultExt) override;
+    std::optional<COLORREF> ChooseColor(CWnd* owner) override;
+    UINT TrackPopupMenu(const std::vector<PopupMenuItem>& items, CPoint at, CWnd* owner) override;
+};
+
+class QtTrayService : public TrayService {
+public:
+    ~QtTrayService() override;
+    bool NotifyIcon(DWORD message, const NotifyIconData& data) override;
+
+private:
+    struct Entry {
+        QSystemTrayIcon* icon = nullptr;
+        UINT callbackMessage = 0;
+    };
+    std::map<std::pair<CWnd*, UINT>, Entry> m_icons;
+};
+
+class QtSoundService : public SoundService {
+public:
+    ~QtSoundService() override;
+    bool PlaySound(const std::string& path, UINT flags) override;
+
+private:
+    QSoundEffect* m_async = nullptr; // the last asynchronous sound, kept alive while it plays
+};
+
+class QtDisplayService : public DisplayService {
+public:
+    CRect WorkArea() override;
+    CPoint CursorPos() override;
+};
+
+class QtSystemService : public SystemService {
+public:
+    bool OpenGlLibrariesAvailable() override;
+};
+
+class QtMessageLoop : public MessageLoop {
+public:
+    int Run() override;
+    void Quit(int exitCode) override;
+};

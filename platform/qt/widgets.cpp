@@ -1,0 +1,461 @@
+#include "platform/qt/widgets.h"
+
+#include "platform/messages.h"
+#include "platform/wnd.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+
+WindowHost::WindowHost(CWnd& owner, QWidget* parent, bool child) : QDialog(parent), m_owner(owner) {
+    if (child) {
+        setWindowFlags(Qt::Widget);
+    }
+    setMouseTracking(true);
+    m_moveSettled.setSingleShot(true);
+    m_moveSettled.setInterval(250);
+    // A move that has stopped is the end of a drag: the two capture changes Windows sends.
+    connect(&m_moveSettled, &QTimer::timeout, this, [this] {
+        m_owner.DispatchCaptureChanged();
+        m_owner.DispatchCaptureChanged();
+    });
+}
+
+void WindowHost::keyPressEvent(QKeyEvent* event) {
+    if (!isWindow()) {
+        event->ignore(); // a page passes keys on to the dialog it lies in
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        } else {
+            m_owner.DispatchCommand(IDOK);
+        }
+        return;
+    case Qt::Key_Escape:
+        m_owner.DispatchCommand(IDCANCEL);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void WindowHost::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the window decides itself what closing means
+    m_owner.DispatchClose();
+}
+
+void WindowHost::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    m_owner.DispatchMouseMove(CPoint{p.x(), p.y()});
+}
+
+void WindowHost::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (isWindow() && isVisible() && !m_movingByProgram) {
+        m_moveSettled.start();
+    }
+}
+
+void WindowHost::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint p = event->globalPos();
+    m_owner.ShowSystemMenu(CPoint{p.x(), p.y()});
+}
+
+MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setTabChangesFocus(true);
+}
+
+int MultiLineEdit::Room() const {
+    if (m_limit <= 0) {
+        return INT32_MAX;
+    }
+    const int selected = static_cast<int>(textCursor().selectedText().size());
+    return m_limit - static_cast<int>(toPlainText().size()) + selected;
+}
+
+void MultiLineEdit::keyPressEvent(QKeyEvent* event) {
+    const bool inserts = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                         (!event->text().isEmpty() && event->text().at(0).isPrint());
+    if (inserts && Room() <= 0) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        insertPlainText(QStringLiteral("\n"));
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MultiLineEdit::insertFromMimeData(const QMimeData* source) {
+    if (source->hasText()) {
+        insertPlainText(source->text().left(std::max(0, Room())));
+    }
+}
+
+TabControlWidget::TabControlWidget(QWidget* parent)
+    : QWidget(parent), m_bar(new QTabBar(this)), m_panel(new QFrame(this)) {
+    m_bar->setUsesScrollButtons(false);
+    m_bar->setElideMode(Qt::ElideNone);
+    // Narrow tabs, so that all five fit the dialog's width in one row.
+    m_bar->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 3px 6px; margin-right: 1px; border: 1px solid palette(mid);"
+                       " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+                       " background: palette(button); }"
+                       "QTabBar::tab:selected { background: palette(window); }"
+                       "QTabBar::tab:!selected { margin-top: 2px; }"));
+    m_bar->setDrawBase(false);
+    m_bar->setExpanding(false);
+    m_panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    m_panel->lower();
+}
+
+void TabControlWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int barHeight = m_bar->sizeHint().height();
+    m_bar->setGeometry(2, 0, width() - 4, barHeight);
+    m_panel->setGeometry(0, barHeight - 1, width(), height() - barHeight + 1);
+}
+
+UpDownWidget::UpDownWidget(QWidget* parent, QLineEdit* buddy)
+    : QWidget(parent), m_buddy(buddy), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {m_up, m_down}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(m_up, &QToolButton::clicked, this, [this] { Step(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { Step(-1); });
+    if (m_buddy) {
+        m_buddy->installEventFilter(this);
+    }
+}
+
+void UpDownWidget::SetRange(int lower, int upper) {
+    m_lower = lower;
+    m_upper = upper;
+}
+
+void UpDownWidget::Step(int delta) {
+    if (!m_buddy) {
+        return;
+    }
+    bool ok = false;
+    int pos = m_buddy->text().toInt(&ok);
+    const int lo = std::min(m_lower, m_upper);
+    const int hi = std::max(m_lower, m_upper);
+    pos = ok ? std::clamp(pos + delta, lo, hi) : lo;
+    m_buddy->setText(QString::number(pos));
+}
+
+bool UpDownWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_buddy && event->type() == QEvent::KeyPress && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            Step(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void UpDownWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    m_up->setGeometry(0, 0, width(), half);
+    m_down->setGeometry(0, half, width(), height() - half);
+}
+
+void DropListWidget::hidePopup() {
+    QComboBox::hidePopup();
+    emit closedUp();
+}
+
+StatusBarWidget::StatusBarWidget(QWidget* parent) : QWidget(parent) {
+    parent->installEventFilter(this);
+    setFixedHeight(QFontMetrics(font()).height() + 8);
+}
+
+void StatusBarWidget::SetParts(const std::vector<int>& rightEdges) {
+    for (QLabel* label : m_parts) {
+        delete label;
+    }
+    m_parts.clear();
+    m_edges = rightEdges;
+    for (size_t i = 0; i < m_edges.size(); ++i) {
+        auto* label = new QLabel(this);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setIndent(2);
+        label->show();
+        m_parts.push_back(label);
+    }
+    Layout();
+}
+
+void StatusBarWidget::SetText(int part, const QString& text) {
+    if (part >= 0 && part < static_cast<int>(m_parts.size())) {
+        m_parts[static_cast<size_t>(part)]->setText(text);
+        m_parts[static_cast<size_t>(part)]->setAccessibleName(text);
+    }
+}
+
+QString StatusBarWidget::Text(int part) const {
+    if (part >= 0 && part < static_cast<int>(m_parts.size())) {
+        return m_parts[static_cast<size_t>(part)]->text();
+    }
+    return {};
+}
+
+void StatusBarWidget::PlaceAtBottom() {
+    const QWidget* parent = parentWidget();
+    setGeometry(0, parent->height() - height(), parent->width(), height());
+}
+
+void StatusBarWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+bool StatusBarWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+        PlaceAtBottom();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void StatusBarWidget::Layout() {
+    int left = 0;
+    for (size_t i = 0; i < m_parts.size(); ++i) {
+        const int right = m_edges[i] < 0 ? width() : std::min(m_edges[i], width());
+        m_parts[i]->setGeometry(left, 1, std::max(0, right - left - 2), height() - 2);
+        left = right;
+    }
+}
+
+int DialogUnits::X(int units) const {
+    return static_cast<int>(std::lround(units * baseX / 4.0));
+}
+
+int DialogUnits::Y(int units) const {
+    return static_cast<int>(std::lround(units * baseY / 8.0));
+}
+
+DialogUnits UnitsForFont(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    DialogUnits units;
+    units.baseX = (metrics.horizontalAdvance(letters) / 26.0 + 1.0) / 2.0;
+    units.baseY = metrics.height();
+    return units;
+}
+
+QFont TemplateFont(const DialogTemplate& tmpl) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (tmpl.font != "MS Sans Serif") {
+        font.setFamily(QString::fromStdString(tmpl.font));
+    }
+    font.setPointSize(tmpl.pointSize);
+    return font;
+}
+
+QIcon IconResource(int id) {
+    QIcon icon;
+    for (int size : {16, 22, 32, 48, 64}) {
+        const QString path = QStringLiteral(":/icons/%1-%2.png").arg(id).arg(size);
+        if (QFile::exists(path)) {
+            icon.addFile(path, QSize(size, size));
+        }
+    }
+    return icon;
+}
+
+QPixmap BitmapResource(int id) {
+    return QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(id));
+}
+
+QString WithoutMnemonic(const std::string& text) {
+    const QString in = QString::fromStdString(text);
+    QString out;
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] == QLatin1Char('&')) {
+            if (i + 1 < in.size() && in[i + 1] == QLatin1Char('&')) {
+                out += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        out += in[i];
+    }
+    return out;
+}
+
+namespace {
+
+QWidget* MakeEdit(const ControlTemplate& c, QWidget* window) {
+    if (c.style & ES_MULTILINE) {
+        auto* edit = new MultiLineEdit(window);
+        edit->setVerticalScrollBarPolicy((c.style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded
+                                                                : Qt::ScrollBarAlwaysOff);
+        edit->setReadOnly(c.style & ES_READONLY);
+        return edit;
+    }
+    auto* edit = new QLineEdit(window);
+    edit->setReadOnly(c.style & ES_READONLY);
+    if (c.style & ES_CENTER) {
+        edit->setAlignment(Qt::AlignCenter);
+    }
+    if (c.style & ES_NUMBER) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    }
+    return edit;
+}
+
+QWidget* MakeStatic(const ControlTemplate& c, QWidget* window) {
+    auto* label = new QLabel(window);
+    switch (c.kind) {
+    case ControlKind::StaticIcon:
+        label->setPixmap(IconResource(c.resource).pixmap(32, 32));
+        break;
+    case ControlKind::StaticBitmap:
+        label->setPixmap(BitmapResource(c.resource));
+        label->setScaledContents(true);
+        break;
+    default:
+        label->setText(WithoutMnemonic(c.text));
+        label->setWordWrap(true);
+        break;
+    }
+    if (c.style & SS_CENTER) {
+        label->setAlignment(Qt::AlignCenter);
+    } else {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    if ((c.style & SS_SUNKEN) || c.kind == ControlKind::StaticBitmap) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    } else if ((c.style & SS_ETCHEDFRAME) == SS_ETCHEDFRAME) {
+        label->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    }
+    return label;
+}
+
+} // namespace
+
+void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnits& units, CWnd& owner) {
+    QButtonGroup* radioGroup = nullptr;
+    QWidget* previous = nullptr;
+    QString previousLabel;
+    std::vector<QWidget*> behind;
+    for (const ControlTemplate& c : tmpl.controls) {
+        QWidget* w = nullptr;
+        const int id = c.id;
+        auto notify = [&owner, id](UINT code) { owner.DispatchNotify(id, code); };
+        switch (c.kind) {
+        case ControlKind::PushButton:
+        case ControlKind::DefPushButton: {
+            auto* b = new QPushButton(QString::fromStdString(c.text), window);
+            b->setAutoDefault(false);
+            QObject::connect(b, &QPushButton::clicked, window, [notify] { notify(BN_CLICKED); });
+            w = b;
+            break;
+        }
+        case ControlKind::CheckBox: {
+            auto* b = new QCheckBox(QString::fromStdString(c.text), window);
+            QObject::connect(b, &QCheckBox::clicked, window, [notify] { notify(BN_CLICKED); });
+            w = b;
+            break;
+        }
+        case ControlKind::RadioButton: {
+            auto* b = new QRadioButton(QString::fromStdString(c.text), window);
+            b->setAutoExclusive(false);
+            if ((c.style & WS_GROUP) || !radioGroup) {
+                radioGroup = new QButtonGroup(window);
+            }
+            radioGroup->addButton(b);
+            QObject::connect(b, &QRadioButton::clicked, window, [notify] { notify(BN_CLICKED); });
+            w = b;
+            break;
+        }
+        case ControlKind::GroupBox:
+            w = new QGroupBox(QString::fromStdString(c.text), window);
+            behind.push_back(w);
+            break;
+        case ControlKind::Static:
+        case ControlKind::StaticIcon:
+        case ControlKind::StaticBitmap:
+            w = MakeStatic(c, window);
+            break;
+        case ControlKind::Edit:
+            w = MakeEdit(c, window);
+            break;
+        case ControlKind::UpDown:
+            w = new UpDownWidget(window, qobject_cast<QLineEdit*>(previous));
+            break;
+        case ControlKind::ComboBox: {
+            auto* combo = new DropListWidget(window);
+            for (const std::string& item : tmpl.comboItems) {
+                combo->addItem(QString::fromStdString(item));
+            }
+            QObject::connect(combo, &DropListWidget::closedUp, window, [notify] { notify(CBN_CLOSEUP); });
+            w = combo;
+            break;
+        }
+        case ControlKind::TabControl: {
+            auto* tabs = new TabControlWidget(window);
+            QObject::connect(tabs->Bar(), &QTabBar::currentChanged, window,
+                             [notify] { notify(TCN_SELCHANGE); });
+            w = tabs;
+            behind.push_back(w);
+            break;
+        }
+        case ControlKind::Progress: {
+            auto* bar = new QProgressBar(window);
+            bar->setTextVisible(false);
+            bar->setRange(0, 100);
+            bar->setValue(0);
+            w = bar;
+            break;
+        }
+        }
+        if (c.kind != ControlKind::RadioButton && (c.style & WS_GROUP)) {
+            radioGroup = nullptr;
+        }
+        // A drop-down list's height in the template includes its open list.
+        const int height = c.kind == ControlKind::ComboBox ? w->sizeHint().height() : units.Y(c.cy);
+        w->setGeometry(units.X(c.x), units.Y(c.y), units.X(c.cx), height);
+        w->setProperty(kControlIdProperty, c.id);
+        w->setEnabled(!(c.style & WS_DISABLED));
+        w->setVisible(!c.hidden);
+        const bool ownText = !c.text.empty() && c.kind != ControlKind::Edit;
+        w->setAccessibleName(ownText ? WithoutMnemonic(c.text) : previousLabel);
+        if (c.kind == ControlKind::Static && !c.text.empty()) {
+            previousLabel = WithoutMnemonic(c.text);
+        }
+        previous = w;
+    }
+    for (QWidget* w : behind) {
+        w->lower();
+    }
+}

@@ -1,0 +1,146 @@
+#pragma once
+// The Qt widgets behind windows and controls.
+#include "platform/dialog_template.h"
+#include "platform/types.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <vector>
+
+class CWnd;
+class QLineEdit;
+class QTabBar;
+class QToolButton;
+
+// Property on every control widget: its template id.
+constexpr const char* kControlIdProperty = "brewdialControlId";
+
+// A dialog's own window: top-level (popup) or child (a page inside another dialog).
+class WindowHost : public QDialog {
+    Q_OBJECT
+public:
+    WindowHost(CWnd& owner, QWidget* parent, bool child);
+    void SetMovingByProgram(bool moving) { m_movingByProgram = moving; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    CWnd& m_owner;
+    bool m_movingByProgram = false;
+    QTimer m_moveSettled;
+};
+
+// A multi-line edit: Enter inserts a line break, the text keeps its limit when typed or pasted.
+class MultiLineEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit MultiLineEdit(QWidget* parent);
+    void SetLimit(int chars) { m_limit = chars; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    int Room() const;
+    int m_limit = 0;
+};
+
+// The tab control: a row of tabs above a panel; pages lie over the panel as siblings.
+class TabControlWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabControlWidget(QWidget* parent);
+    QTabBar* Bar() const { return m_bar; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QTabBar* m_bar;
+    QFrame* m_panel;
+};
+
+// An up-down control: two arrows that step an integer written into the buddy edit.
+class UpDownWidget : public QWidget {
+    Q_OBJECT
+public:
+    UpDownWidget(QWidget* parent, QLineEdit* buddy);
+    void SetRange(int lower, int upper);
+    int Lower() const { return m_lower; }
+    int Upper() const { return m_upper; }
+    void Step(int delta);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPointer<QLineEdit> m_buddy;
+    QToolButton* m_up;
+    QToolButton* m_down;
+    int m_lower = 0;
+    int m_upper = 100;
+};
+
+// A drop-down list that reports when its list closes.
+class DropListWidget : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DropListWidget(QWidget* parent) : QComboBox(parent) {}
+    void hidePopup() override;
+signals:
+    void closedUp();
+};
+
+// The status bar: parts with sunken frames along the bottom of the parent's client area.
+class StatusBarWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatusBarWidget(QWidget* parent);
+    void SetParts(const std::vector<int>& rightEdges);
+    void SetText(int part, const QString& text);
+    QString Text(int part) const;
+    void PlaceAtBottom();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Layout();
+    std::vector<int> m_edges;
+    std::vector<QLabel*> m_parts;
+};
+
+// Dialog-unit base of a template font: average character width and height in pixels.
+struct DialogUnits {
+    double baseX = 6;
+    double baseY = 13;
+    int X(int units) const;
+    int Y(int units) const;
+};
+DialogUnits UnitsForFont(const QFont& font);
+QFont TemplateFont(const DialogTemplate& tmpl);
+
+// The program's icons and bitmaps by resource id.
+QIcon IconResource(int id);
+QPixmap BitmapResource(int id);
+
+// Text as a label shows it: "&&" is one ampersand, a single "&" marks a mnemonic.
+QString WithoutMnemonic(const std::string& text);
+
+// Builds a template's controls into a dialog's window.
+void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnits& units, CWnd& owner);

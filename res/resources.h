@@ -1,0 +1,8 @@
+#pragma once
+// The program's resources: dialog templates, strings and menus.
+#include "platform/dialog_template.h"
+
+const ResourceTable& BrewdialResources();
+
+// One function per dialog template.
+DialogTemplate MainDialogTemplate();

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Brewdial needs to build, run and test.
+set -euo pipefail
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev
+  qt6-multimedia-dev libglu1-mesa-dev libegl-dev libxrandr-dev libgtest-dev
+  xvfb xauth xdotool fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Brewdial and runs every test, headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh
+cd build
+ctest --output-on-failure --no-tests=error -j2

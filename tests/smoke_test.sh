@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Starts the real program under a virtual X server, ends it with the Enter key through its own
+# Close path, and checks the profile it wrote.
+set -euo pipefail
+program=$1
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  "$0" & pid=$!
+  xdotool search --sync --onlyvisible --name "^Brewdial$" windowfocus --sync key Return >/dev/null
+  wait $pid' "$program"
+profile=$XDG_CONFIG_HOME/Quorvane/brewdial.conf
+grep -q '^Timermode=0$' "$profile"
+grep -q '^Meldungstext=Hier Text eingeben.$' "$profile"
+grep -q '^MCD1=65280$' "$profile"
+echo "smoke: the program started, ended through Enter and wrote $profile"

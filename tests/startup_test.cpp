@@ -1,0 +1,161 @@
+#include "platform/fake/user_input.h"
+#include "platform/messages.h"
+#include "res/resource.h"
+#include "tests/app_fixture.h"
+#include "tray/tool_tip.h"
+
+namespace {
+
+class StartupTest : public AppFixture {};
+
+TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
+    env->clock.SetTimeOfDay(7, 5, 30);
+    Start();
+    EXPECT_TRUE(Dlg().IsWindowVisible());
+    EXPECT_EQ(Dlg().GetWindowText(), "Brewdial");
+
+    EXPECT_TRUE(env->tray.present);
+    EXPECT_EQ(env->tray.tip, "Brewdial");
+    EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
+    EXPECT_EQ(env->tray.callbackMessage, WM_TRAYNOTIFY);
+    EXPECT_EQ(env->tray.id, kTrayIconId);
+    EXPECT_TRUE(Dlg().m_bTrayIcon);
+
+    EXPECT_EQ(StatusText(0), "7:05");
+    EXPECT_EQ(StatusText(1), "Timer inactive!");
+    EXPECT_EQ(env->clock.Period(Dlg(), IDT_CLOCK), 1000u);
+
+    ASSERT_EQ(Dlg().m_tabCtrl.GetItemCount(), 5);
+    const char* tabs[] = {"Timer", "Options", "Start/Tray", "Menu", "3D Options"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Dlg().m_tabCtrl.GetItemText(i), tabs[i]);
+    }
+    EXPECT_EQ(Dlg().m_tabCtrl.GetCurSel(), 0);
+
+    EXPECT_TRUE(ControlVisible(IDC_START));
+    EXPECT_TRUE(ControlVisible(IDC_CLOSE));
+    EXPECT_FALSE(ControlVisible(IDC_PAUSE));
+    EXPECT_FALSE(ControlVisible(IDC_STOP));
+    EXPECT_EQ(ControlText(IDC_START), "Start Timer");
+
+    ASSERT_EQ(Dlg().SystemMenu().size(), 2u);
+    EXPECT_EQ(Dlg().SystemMenu()[0].first, 0u); // separator
+    EXPECT_EQ(Dlg().SystemMenu()[1].first, IDM_ABOUTBOX);
+    EXPECT_EQ(Dlg().SystemMenu()[1].second, "Inf&o über Brewdial...");
+
+    EXPECT_TRUE(Dlg().m_bInactive);
+    EXPECT_FALSE(Dlg().m_bPaused || Dlg().m_bAlarmArmed || Dlg().m_bTimerRunning || Dlg().m_bCountupRunning);
+}
+
+TEST_F(StartupTest, StartMinimizedOptionsKeepTheDialogHidden) {
+    for (const char* key : {"Start", "startstay"}) {
+        TearDown();
+        SetUp();
+        Profile().WriteProfileInt("Daten", key, 1);
+        Start();
+        EXPECT_FALSE(Dlg().IsWindowVisible()) << key;
+        EXPECT_TRUE(env->tray.present) << key;
+    }
+}
+
+TEST_F(StartupTest, StatusBarClockFollowsTheLocalClock) {
+    env->clock.SetTimeOfDay(13, 44, 59);
+    Start();
+    EXPECT_EQ(StatusText(0), "13:44");
+    Advance(1000);
+    EXPECT_EQ(StatusText(0), "13:45");
+    env->clock.SetTimeOfDay(23, 59, 59);
+    Advance(1000);
+    EXPECT_EQ(StatusText(0), "0:00");
+    EXPECT_EQ(ClockText(7, 5), "7:05");
+    EXPECT_EQ(ClockText(12, 30), "12:30");
+}
+
+TEST_F(StartupTest, CloseButtonRemovesTheTrayIconBeforeWritingEveryDefault) {
+    Start();
+    bool profileEmptyWhenIconRemoved = false;
+    env->tray.onNotify = [&](DWORD message) {
+        if (message == NIM_DELETE) {
+            profileEmptyWhenIconRemoved = ReopenProfile()->GetProfileInt("Daten", "Timermode", -1) == -1;
+        }
+    };
+    Click(IDC_CLOSE);
+    EXPECT_TRUE(profileEmptyWhenIconRemoved);
+    EXPECT_FALSE(env->tray.present);
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(env->loop.quitCode, 0);
+    EXPECT_FALSE(Dlg().IsCreated());
+
+    auto written = ReopenProfile();
+    EXPECT_EQ(written->GetProfileInt("Daten", "Timermode", -1), 0);
+    EXPECT_EQ(written->GetProfileInt("Daten", "Minuten", -1), 5);
+    EXPECT_EQ(written->GetProfileString("Daten", "Meldungstext", ""), "Hier Text eingeben.");
+    EXPECT_EQ(written->GetProfileInt("Daten", "MCD2", -1), 65535);
+    EXPECT_EQ(written->GetProfileInt("Daten", "rechtsW", -1), 150);
+    EXPECT_EQ(written->GetProfileString("Daten", "Menu2S", ""), "3 Minuten");
+    EXPECT_EQ(written->GetProfileInt("Daten", "PosCountX", -1), -1); // the count-up window's own keys
+}
+
+TEST_F(StartupTest, EnterAndTheExitCommandEndTheProgramLikeClose) {
+    Start();
+    PressKey(Dlg(), Key::Return);
+    EXPECT_TRUE(Ended());
+    EXPECT_FALSE(env->tray.present);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Type", -1), 1);
+
+    TearDown();
+    SetUp();
+    Start();
+    app->DispatchCommand(ID_MENU_EXIT);
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(ReopenProfile()->GetProfileString("Daten", "Skip", ""), "1");
+}
+
+TEST_F(StartupTest, CloseBoxAndEscapeOnlyHideTheDialog) {
+    Start();
+    CloseBox(Dlg());
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+    EXPECT_FALSE(Ended());
+
+    Dlg().ShowWindow(SW_SHOW);
+    PressKey(Dlg(), Key::Escape);
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+    EXPECT_FALSE(Ended());
+    EXPECT_TRUE(env->tray.present);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Timermode", -1), -1); // nothing written
+}
+
+TEST_F(StartupTest, StoredSettingsSurviveARestart) {
+    Profile().WriteProfileInt("Daten", "Timermode", 1);
+    Profile().WriteProfileInt("Daten", "Minuten", 7);
+    Profile().WriteProfileInt("Daten", "SMD1", 0x2133FF00 & 0xFFFFFF);
+    Profile().WriteProfileString("Daten", "Soundwav", "/tmp/a b.wav");
+    Profile().WriteProfileInt("Daten", "links", 640);
+    Start();
+    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "7");
+    EXPECT_EQ(Dlg().m_settings.nLedLeft, 640);
+    Click(IDC_CLOSE);
+
+    auto written = ReopenProfile();
+    EXPECT_EQ(written->GetProfileInt("Daten", "Timermode", -1), 1);
+    EXPECT_EQ(written->GetProfileInt("Daten", "Minuten", -1), 7);
+    EXPECT_EQ(written->GetProfileInt("Daten", "SMD1", -1), 0x33FF00);
+    EXPECT_EQ(written->GetProfileString("Daten", "Soundwav", ""), "/tmp/a b.wav");
+    EXPECT_EQ(written->GetProfileInt("Daten", "links", -1), 640);
+}
+
+TEST(ToolTip, IsCutTo63CharactersNeverInsideACharacter) {
+    const std::string ascii(80, 'x');
+    EXPECT_EQ(CutToolTip(ascii), std::string(63, 'x'));
+    EXPECT_EQ(CutToolTip("Brewdial"), "Brewdial");
+    std::string umlauts;
+    for (int i = 0; i < 70; ++i) {
+        umlauts += "\xc3\xbc"; // ü
+    }
+    const std::string cut = CutToolTip(umlauts);
+    EXPECT_EQ(cut.size(), 126u);
+    EXPECT_EQ(cut, umlauts.substr(0, 126));
+    EXPECT_EQ(CutToolTip(std::string(63, 'y')), std::string(63, 'y'));
+}
+
+} // namespace
