@@ -69,6 +69,11 @@ public:
     bool SetTrayIcon(CWnd* wnd, UINT id, HICON icon);
     bool DeleteTrayIcon(CWnd* wnd, UINT id);
 
+    // The shown page's edits into the settings, as a run starts (the Menu page is not asked).
+    void SaveShownPageForStart();
+    // The Timer page, while shown, enables its inputs from m_bInactive.
+    void RefreshTimerPage();
+
     // Ends the program: tray icon off, settings written, window destroyed.
     void CloseProgram();
     void OnCloseButton();
