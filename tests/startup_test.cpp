@@ -4,6 +4,8 @@
 #include "tests/app_fixture.h"
 #include "tray/tool_tip.h"
 
+#include <cstdio>
+
 namespace {
 
 class StartupTest : public AppFixture {};
@@ -156,6 +158,29 @@ TEST(ToolTip, IsCutTo63CharactersNeverInsideACharacter) {
     EXPECT_EQ(cut.size(), 126u);
     EXPECT_EQ(cut, umlauts.substr(0, 126));
     EXPECT_EQ(CutToolTip(std::string(63, 'y')), std::string(63, 'y'));
+}
+
+} // namespace
+
+namespace {
+
+TEST(StartupFailure, AnUnwritableProfileIsReportedAtClose) {
+    QTemporaryDir dir;
+    const std::string blocker = dir.filePath("not-a-folder").toStdString();
+    FILE* f = std::fopen(blocker.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    FakeEnvironment env(blocker + "/brewdial.conf");
+    CTimerApp app(env.GetServices(), env.loop);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.m_pTimerDlg->m_settings.timer.strMessage, "Hier Text eingeben.");
+
+    ::testing::internal::CaptureStderr();
+    app.m_pTimerDlg->DispatchNotify(IDC_CLOSE, BN_CLICKED);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("could not be written"), std::string::npos);
+    EXPECT_TRUE(app.MainWindowGone());
+    app.ExitInstance();
 }
 
 } // namespace
