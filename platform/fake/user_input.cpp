@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -84,6 +85,15 @@ void ClickButton(CWnd& button) {
     if (auto* b = qobject_cast<QAbstractButton*>(button.Widget())) {
         b->click();
     }
+}
+
+void RightClick(CWnd& window, CPoint clientPoint) {
+    QWidget* w = window.Widget();
+    const QPoint at(clientPoint.x, clientPoint.y);
+    QWidget* target = w->childAt(at) ? w->childAt(at) : w;
+    const QPoint global = w->mapToGlobal(at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFromGlobal(global), global);
+    QApplication::sendEvent(target, &event);
 }
 
 void ClickTab(CWnd& tabControl, int index) {

@@ -19,6 +19,8 @@ void ReplaceText(CWnd& control, const std::string& text);
 void PasteText(CWnd& control, const std::string& text);
 // Clicks a button with the mouse.
 void ClickButton(CWnd& button);
+// Clicks the right mouse button at a point of a window's client area.
+void RightClick(CWnd& window, CPoint clientPoint);
 // Clicks a tab of a tab control with the mouse.
 void ClickTab(CWnd& tabControl, int index);
 // Picks an item in a drop-down list's open list, which then closes.

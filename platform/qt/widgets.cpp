@@ -100,6 +100,10 @@ void WindowHost::moveEvent(QMoveEvent* event) {
 }
 
 void WindowHost::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_owner.SystemMenu().empty() && !isWindow()) {
+        event->ignore(); // a page's background belongs to the dialog it lies in
+        return;
+    }
     const QPoint p = event->globalPos();
     m_owner.ShowSystemMenu(CPoint{p.x(), p.y()});
 }
