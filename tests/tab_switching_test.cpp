@@ -198,20 +198,6 @@ TEST_F(TabSwitchingTest, CloseBoxKeepsAnEditOfTheShownPageExceptOn3DOptions) {
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 9);
 }
 
-TEST_F(TabSwitchingTest, TheTimerPageFollowsTheRunStateOnlyWhileShown) {
-    Start();
-    Dlg().m_bInactive = false;
-    Dlg().RefreshTimerPage();
-    EXPECT_FALSE(Enabled(IDC_MODE_TIME));
-    EXPECT_FALSE(Enabled(IDC_MESSAGE));
-    SelectTab(2);
-    Dlg().RefreshTimerPage(); // no Timer page: nothing to do
-    Dlg().m_bInactive = true;
-    SelectTab(0);
-    EXPECT_TRUE(Enabled(IDC_MODE_TIME));
-    EXPECT_TRUE(Enabled(IDC_ALARMTIME));
-}
-
 TEST_F(TabSwitchingTest, ASelectionOutsideTheFiveTabsLeavesNoPage) {
     Start();
     ClickItem(IDC_MODE_TIMER);
