@@ -4,12 +4,15 @@
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "res/resource.h"
+#include "ui/timer_page.h"
 
 #include <iostream>
 
 CTimerDlg::CTimerDlg(CWnd* parent) : CDialog(IDD_TIMER_DIALOG, parent), m_hIcon(IDR_MAINFRAME) {}
 
-CTimerDlg::~CTimerDlg() = default;
+CTimerDlg::~CTimerDlg() {
+    DeletePages();
+}
 
 void CTimerDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -19,6 +22,7 @@ void CTimerDlg::DoDataExchange(CDataExchange* pDX) {
 const MessageMap& CTimerDlg::GetMessageMap() const {
     static const MessageMap map = {
         OnClicked(IDC_CLOSE, &CTimerDlg::OnCloseButton),
+        OnSelChange(IDC_TAB, &CTimerDlg::OnSelChangeTab),
     };
     return map;
 }
@@ -36,6 +40,7 @@ BOOL CTimerDlg::OnInitDialog() {
 
     m_bPaused = false;
     m_bInactive = true;
+    m_pTimerPage = new CTimerPage(this, &m_settings.timer, &m_bInactive);
 
     LoadSettings(m_settings, GetServices().profile);
 
@@ -65,6 +70,8 @@ BOOL CTimerDlg::OnInitDialog() {
     for (int i = 0; i < 5; ++i) {
         m_tabCtrl.InsertItem(i, tabs[i]);
     }
+    m_pTimerPage->Create(this);
+    m_pCurrentPage = m_pTimerPage;
 
     UpdateData(FALSE);
     m_p3DWnd = nullptr;
@@ -84,6 +91,7 @@ void CTimerDlg::CloseProgram() {
     if (m_bTrayIcon) {
         DeleteTrayIcon(this, kTrayIconId);
     }
+    DestroyShownPage();
     UpdateData(TRUE);
     ProfileStore& profile = GetServices().profile;
     SaveSettings(m_settings, profile);
@@ -95,6 +103,7 @@ void CTimerDlg::CloseProgram() {
 
 void CTimerDlg::OnClose() {
     ShowWindow(SW_HIDE); // the close box only hides: the program lives on in the tray
+    SaveShownPageOnHide();
 }
 
 void CTimerDlg::OnTimer(UINT_PTR id) {

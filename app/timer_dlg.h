@@ -73,6 +73,12 @@ public:
     void SaveShownPageForStart();
     // The Timer page, while shown, enables its inputs from m_bInactive.
     void RefreshTimerPage();
+    // The shown page's edits into the settings, as the dialog hides (the 3D page is not asked).
+    void SaveShownPageOnHide();
+
+    // Tab switching: the shown page goes, writing its values back, and the selected one comes.
+    void OnSelChangeTab();
+    void DestroyShownPage();
 
     // Ends the program: tray icon off, settings written, window destroyed.
     void CloseProgram();
@@ -84,10 +90,13 @@ protected:
     void OnOK() override;
     void OnTimer(UINT_PTR id) override;
     void OnClose() override;
+    void OnSysCommand(UINT id, LPARAM lParam) override;
     const MessageMap& GetMessageMap() const override;
 
 private:
     void UpdateClock();
+    void SaveShownPage(bool menuPage, bool diskPage);
+    void DeletePages();
 };
 
 // The clock text of the status bar: "7:05", "13:45", "0:00".

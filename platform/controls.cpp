@@ -3,7 +3,6 @@
 #include "platform/qt/widgets.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QTabBar>
 
@@ -19,8 +18,8 @@ void CButton::SetCheck(int check) {
 }
 
 void CEdit::LimitText(int chars) {
-    if (auto* edit = qobject_cast<QLineEdit*>(Widget())) {
-        edit->setMaxLength(chars);
+    if (auto* edit = qobject_cast<LineEdit*>(Widget())) {
+        edit->SetLimit(chars);
     } else if (auto* multi = qobject_cast<MultiLineEdit*>(Widget())) {
         multi->SetLimit(chars);
     }

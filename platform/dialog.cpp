@@ -118,6 +118,12 @@ CWnd* CDialog::GetDlgItem(int id) {
     return nullptr;
 }
 
+UINT CDialog::IsDlgButtonChecked(int id) {
+    CWnd* item = GetDlgItem(id);
+    auto* button = item ? qobject_cast<QAbstractButton*>(item->Widget()) : nullptr;
+    return button && button->isChecked() ? 1 : 0;
+}
+
 BOOL CDialog::DestroyWindow() {
     const BOOL destroyed = CWnd::DestroyWindow();
     m_items.clear();

@@ -20,8 +20,8 @@ void SetWidgetText(QWidget* w, const std::string& text) {
     const QString q = QString::fromStdString(text);
     if (w->isWindow()) {
         w->setWindowTitle(q);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        edit->setText(q);
+    } else if (auto* edit = qobject_cast<LineEdit*>(w)) {
+        edit->SetTextAsProgram(q);
     } else if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) {
         multi->setPlainText(q);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -186,6 +186,15 @@ CRect CWnd::GetClientRect() const {
     return m_widget ? CRect{0, 0, m_widget->width(), m_widget->height()} : CRect{};
 }
 
+void CWnd::ScreenToClient(CRect& rect) const {
+    if (!m_widget) {
+        return;
+    }
+    const QPoint origin = m_widget->mapToGlobal(QPoint(0, 0));
+    rect = CRect{rect.left - origin.x(), rect.top - origin.y(), rect.right - origin.x(),
+                 rect.bottom - origin.y()};
+}
+
 void CWnd::SetForegroundWindow() {
     if (m_widget) {
         m_widget->raise();
@@ -281,6 +290,8 @@ void CWnd::OnMouseMove(UINT, CPoint) {}
 void CWnd::OnCaptureChanged() {}
 
 void CWnd::OnSysCommand(UINT, LPARAM) {}
+
+void CWnd::OnPaint() {}
 
 Services& CWnd::GetServices() const {
     return AfxGetApp()->GetServices();

@@ -31,6 +31,8 @@ public:
     void SetWindowPos(bool topmost, int x, int y);
     CRect GetWindowRect() const; // screen pixels, frame included
     CRect GetClientRect() const;
+    // Turns a rectangle in screen pixels into one relative to this window's client area.
+    void ScreenToClient(CRect& rect) const;
     void SetForegroundWindow();
     void RedrawWindow();
     void SetIcon(HICON icon);
@@ -56,6 +58,7 @@ public:
     void DispatchMouseMove(CPoint point) { OnMouseMove(0, point); }
     void DispatchCaptureChanged() { OnCaptureChanged(); }
     void DispatchSysCommand(UINT id) { OnSysCommand(id, 0); }
+    void DispatchPaint() { OnPaint(); }
     virtual bool DispatchCommand(UINT id);
     virtual bool DispatchNotify(int controlId, UINT code);
     virtual LRESULT DispatchMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -67,6 +70,8 @@ protected:
     virtual void OnMouseMove(UINT flags, CPoint point);
     virtual void OnCaptureChanged();
     virtual void OnSysCommand(UINT id, LPARAM lParam);
+    // The window paints its client area; the background and the controls are already drawn.
+    virtual void OnPaint();
 
     Services& GetServices() const;
     void SetWidget(QWidget* widget);

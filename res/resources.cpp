@@ -6,7 +6,9 @@ namespace {
 
 ResourceTable BuildResources() {
     ResourceTable table;
-    for (DialogTemplate t : {MainDialogTemplate()}) {
+    for (DialogTemplate t :
+         {MainDialogTemplate(), TimerPageTemplate(), OptionsPageTemplate(), StartPageTemplate(),
+          MenuPageTemplate(), Disk3DPageTemplate(), ColorsDialogTemplate(), AboutDialogTemplate()}) {
         table.dialogs[t.id] = std::move(t);
     }
     table.strings = {

@@ -6,3 +6,10 @@ const ResourceTable& BrewdialResources();
 
 // One function per dialog template.
 DialogTemplate MainDialogTemplate();
+DialogTemplate TimerPageTemplate();
+DialogTemplate OptionsPageTemplate();
+DialogTemplate StartPageTemplate();
+DialogTemplate MenuPageTemplate();
+DialogTemplate Disk3DPageTemplate();
+DialogTemplate ColorsDialogTemplate();
+DialogTemplate AboutDialogTemplate();

@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QWidget>
 
 namespace {
@@ -57,6 +61,17 @@ void TypeText(CWnd& control, const std::string& text) {
     }
 }
 
+void ReplaceText(CWnd& control, const std::string& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget())) {
+        edit->selectAll();
+    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(control.Widget())) {
+        multi->selectAll();
+    }
+    control.Widget()->setFocus();
+    Send(control.Widget(), Qt::Key_Delete);
+    TypeText(control, text);
+}
+
 void PasteText(CWnd& control, const std::string& text) {
     QApplication::clipboard()->setText(QString::fromStdString(text));
     if (auto* edit = qobject_cast<QLineEdit*>(control.Widget())) {
@@ -70,6 +85,31 @@ void ClickButton(CWnd& button) {
     if (auto* b = qobject_cast<QAbstractButton*>(button.Widget())) {
         b->click();
     }
+}
+
+void RightClick(CWnd& window, CPoint clientPoint) {
+    QWidget* w = window.Widget();
+    const QPoint at(clientPoint.x, clientPoint.y);
+    QWidget* target = w->childAt(at) ? w->childAt(at) : w;
+    const QPoint global = w->mapToGlobal(at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFromGlobal(global), global);
+    QApplication::sendEvent(target, &event);
+}
+
+void ClickTab(CWnd& tabControl, int index) {
+    auto* bar = tabControl.Widget()->findChild<QTabBar*>();
+    const QPointF at = bar->tabRect(index).center();
+    const QPointF global = bar->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &release);
+}
+
+void ChooseListItem(CWnd& list, int index) {
+    auto* combo = qobject_cast<QComboBox*>(list.Widget());
+    combo->setCurrentIndex(index);
+    combo->hidePopup();
 }
 
 void CloseBox(CWnd& window) {

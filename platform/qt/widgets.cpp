@@ -14,12 +14,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QTabBar>
 #include <QToolButton>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -36,6 +37,27 @@ WindowHost::WindowHost(CWnd& owner, QWidget* parent, bool child) : QDialog(paren
         m_owner.DispatchCaptureChanged();
         m_owner.DispatchCaptureChanged();
     });
+}
+
+void WindowHost::Fill(const QRect& rect, const QColor& color) {
+    m_filled.erase(std::remove_if(m_filled.begin(), m_filled.end(),
+                                  [&](const Filled& f) { return rect.contains(f.rect); }),
+                   m_filled.end());
+    m_filled.push_back(Filled{rect, color});
+    if (!m_painting) {
+        update(rect);
+    }
+}
+
+void WindowHost::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    m_painting = true; // what the window paints now needs no further update
+    m_owner.DispatchPaint();
+    m_painting = false;
+    QPainter painter(this);
+    for (const Filled& f : m_filled) {
+        painter.fillRect(f.rect, f.color);
+    }
 }
 
 void WindowHost::keyPressEvent(QKeyEvent* event) {
@@ -78,8 +100,65 @@ void WindowHost::moveEvent(QMoveEvent* event) {
 }
 
 void WindowHost::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_owner.SystemMenu().empty() && !isWindow()) {
+        event->ignore(); // a page's background belongs to the dialog it lies in
+        return;
+    }
     const QPoint p = event->globalPos();
     m_owner.ShowSystemMenu(CPoint{p.x(), p.y()});
+}
+
+namespace {
+
+// Runs every change the user makes through the edit's rules.
+class UserInputFilter : public QValidator {
+public:
+    explicit UserInputFilter(LineEdit& edit) : QValidator(&edit), m_edit(edit) {}
+    State validate(QString& input, int& pos) const override {
+        m_edit.FilterUserInput(input, pos);
+        return Acceptable;
+    }
+
+private:
+    LineEdit& m_edit;
+};
+
+} // namespace
+
+LineEdit::LineEdit(QWidget* parent, bool digitsOnly) : QLineEdit(parent), m_digitsOnly(digitsOnly) {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { m_accepted = text; });
+    setValidator(new UserInputFilter(*this));
+}
+
+void LineEdit::SetTextAsProgram(const QString& text) {
+    m_settingByProgram = true;
+    setText(text);
+    m_settingByProgram = false;
+}
+
+void LineEdit::FilterUserInput(QString& input, int& pos) const {
+    if (m_settingByProgram) {
+        return;
+    }
+    // The text after the cursor is what the change left in place at the end.
+    qsizetype suffix = std::min<qsizetype>(input.size() - pos, m_accepted.size());
+    while (suffix > 0 && input.right(suffix) != m_accepted.right(suffix)) {
+        --suffix;
+    }
+    qsizetype prefix = 0;
+    const qsizetype maxPrefix = std::min(input.size(), m_accepted.size()) - suffix;
+    while (prefix < maxPrefix && input[prefix] == m_accepted[prefix]) {
+        ++prefix;
+    }
+    QString inserted = input.mid(prefix, input.size() - prefix - suffix);
+    if (m_digitsOnly) {
+        inserted.removeIf([](QChar c) { return c < QLatin1Char('0') || c > QLatin1Char('9'); });
+    }
+    if (m_limit > 0) {
+        inserted.truncate(std::max<qsizetype>(0, m_limit - prefix - suffix));
+    }
+    input = input.left(prefix) + inserted + input.right(suffix);
+    pos = static_cast<int>(prefix + inserted.size());
 }
 
 MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -138,7 +217,7 @@ void TabControlWidget::resizeEvent(QResizeEvent* event) {
     m_panel->setGeometry(0, barHeight - 1, width(), height() - barHeight + 1);
 }
 
-UpDownWidget::UpDownWidget(QWidget* parent, QLineEdit* buddy)
+UpDownWidget::UpDownWidget(QWidget* parent, LineEdit* buddy)
     : QWidget(parent), m_buddy(buddy), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
@@ -167,7 +246,7 @@ void UpDownWidget::Step(int delta) {
     const int lo = std::min(m_lower, m_upper);
     const int hi = std::max(m_lower, m_upper);
     pos = ok ? std::clamp(pos + delta, lo, hi) : lo;
-    m_buddy->setText(QString::number(pos));
+    m_buddy->SetTextAsProgram(QString::number(pos));
 }
 
 bool UpDownWidget::eventFilter(QObject* watched, QEvent* event) {
@@ -321,14 +400,10 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* window) {
         edit->setReadOnly(c.style & ES_READONLY);
         return edit;
     }
-    auto* edit = new QLineEdit(window);
+    auto* edit = new LineEdit(window, c.style & ES_NUMBER);
     edit->setReadOnly(c.style & ES_READONLY);
     if (c.style & ES_CENTER) {
         edit->setAlignment(Qt::AlignCenter);
-    }
-    if (c.style & ES_NUMBER) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     }
     return edit;
 }
@@ -411,7 +486,7 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
             w = MakeEdit(c, window);
             break;
         case ControlKind::UpDown:
-            w = new UpDownWidget(window, qobject_cast<QLineEdit*>(previous));
+            w = new UpDownWidget(window, qobject_cast<LineEdit*>(previous));
             break;
         case ControlKind::ComboBox: {
             auto* combo = new DropListWidget(window);

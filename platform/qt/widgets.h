@@ -3,10 +3,12 @@
 #include "platform/dialog_template.h"
 #include "platform/types.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
@@ -15,7 +17,6 @@
 #include <vector>
 
 class CWnd;
-class QLineEdit;
 class QTabBar;
 class QToolButton;
 
@@ -28,8 +29,12 @@ class WindowHost : public QDialog {
 public:
     WindowHost(CWnd& owner, QWidget* parent, bool child);
     void SetMovingByProgram(bool moving) { m_movingByProgram = moving; }
+    // Fills a rectangle of the client area; it stays shown until the window is destroyed or
+    // filled over.
+    void Fill(const QRect& rect, const QColor& color);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -37,9 +42,33 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    struct Filled {
+        QRect rect;
+        QColor color;
+    };
     CWnd& m_owner;
     bool m_movingByProgram = false;
+    bool m_painting = false;
+    std::vector<Filled> m_filled;
     QTimer m_moveSettled;
+};
+
+// A single-line edit. Its length limit and digits-only rule hold for what the user types,
+// pastes or drops; a text the program sets shows unchanged.
+class LineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    LineEdit(QWidget* parent, bool digitsOnly);
+    void SetLimit(int chars) { m_limit = chars; }
+    void SetTextAsProgram(const QString& text);
+    // Keeps of the user's change to input only what the rules allow.
+    void FilterUserInput(QString& input, int& pos) const;
+
+private:
+    QString m_accepted; // the text before the change being validated
+    int m_limit = 0;    // 0: no limit
+    bool m_digitsOnly;
+    bool m_settingByProgram = false;
 };
 
 // A multi-line edit: Enter inserts a line break, the text keeps its limit when typed or pasted.
@@ -77,7 +106,7 @@ private:
 class UpDownWidget : public QWidget {
     Q_OBJECT
 public:
-    UpDownWidget(QWidget* parent, QLineEdit* buddy);
+    UpDownWidget(QWidget* parent, LineEdit* buddy);
     void SetRange(int lower, int upper);
     int Lower() const { return m_lower; }
     int Upper() const { return m_upper; }
@@ -88,7 +117,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPointer<QLineEdit> m_buddy;
+    QPointer<LineEdit> m_buddy;
     QToolButton* m_up;
     QToolButton* m_down;
     int m_lower = 0;

@@ -1,0 +1,14 @@
+#include "platform/dc.h"
+
+#include "platform/qt/widgets.h"
+#include "platform/wnd.h"
+
+void CClientDC::FillSolidRect(const CRect& rect, COLORREF color) {
+    auto* host = m_wnd ? qobject_cast<WindowHost*>(m_wnd->Widget()) : nullptr;
+    if (!host) {
+        return;
+    }
+    host->Fill(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
+               QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                      static_cast<int>((color >> 16) & 0xFF)));
+}

@@ -1,0 +1,37 @@
+#include "tests/page_fixture.h"
+
+#include "platform/fake/user_input.h"
+#include "res/resource.h"
+
+#include <stdexcept>
+
+void PageFixture::SelectTab(int index) {
+    ClickTab(Dlg().m_tabCtrl, index);
+}
+
+CDialog& PageFixture::Page() {
+    if (!Dlg().m_pCurrentPage) {
+        throw std::runtime_error("no page is shown");
+    }
+    return *Dlg().m_pCurrentPage;
+}
+
+CWnd& PageFixture::Item(int id) {
+    CWnd* item = Page().GetDlgItem(id);
+    if (!item) {
+        throw std::runtime_error("the shown page has no control " + std::to_string(id));
+    }
+    return *item;
+}
+
+void PageFixture::ClickItem(int id) {
+    ClickButton(Item(id));
+}
+
+void PageFixture::Restart() {
+    Click(IDC_CLOSE);
+    ASSERT_TRUE(Ended());
+    TearDown();
+    SetUp();
+    Start();
+}
