@@ -6,7 +6,8 @@ namespace {
 
 ResourceTable BuildResources() {
     ResourceTable table;
-    for (DialogTemplate t : {MainDialogTemplate()}) {
+    for (DialogTemplate t :
+         {MainDialogTemplate(), AlarmDialogTemplate(), LedTimerTemplate(), CountupTemplate()}) {
         table.dialogs[t.id] = std::move(t);
     }
     table.strings = {

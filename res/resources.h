@@ -6,3 +6,6 @@ const ResourceTable& BrewdialResources();
 
 // One function per dialog template.
 DialogTemplate MainDialogTemplate();
+DialogTemplate AlarmDialogTemplate();
+DialogTemplate LedTimerTemplate();
+DialogTemplate CountupTemplate();
