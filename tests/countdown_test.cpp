@@ -79,12 +79,13 @@ TEST_F(CountdownTest, LedShowsWholeSecondsAndItsCaptionClockEverySecond) {
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute: 00:01");
     Advance(58 * 1000);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute: 00:59");
-    ExpectNotice();
+    ExpectNotice([](CDialog& notice) { EXPECT_EQ(NoticeText(notice), "Hier Text eingeben."); });
     Advance(1000);
     EXPECT_FALSE(Dlg().m_bLedOpen);
 }
 
 TEST_F(CountdownTest, ExpirySettlesTheRunBeforeTheNoticeAndRestoresAfterIt) {
+    Profile().WriteProfileString("Daten", "Meldungstext", "Stored at the last close");
     StartWith({{"LED-timer", 1}, {"Ausblenden", 1}});
     Dlg().m_settings.timer.strMessage = "Tea is ready"; // as the Timer page commits it at Start
     StartCountdown("1");

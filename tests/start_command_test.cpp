@@ -82,6 +82,7 @@ TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt
 
     Click(IDC_START);
     EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bLedOpen || Dlg().m_bIconStatus);
+    EXPECT_EQ(env->clock.TimerCount(), 1u); // only the main dialog's clock
     EXPECT_TRUE(Dlg().m_bInactive);
     EXPECT_FALSE(env->clock.IsRunning(Dlg(), IDT_TICK));
     EXPECT_EQ(env->tray.tip, "Brewdial");
@@ -152,6 +153,7 @@ TEST_F(StartCommandTest, CountupLeavesTheTrayAloneAndItsStopButtonKeepsThePlace)
     Click(IDC_STOP);
     EXPECT_FALSE(Dlg().m_bCountupRunning);
     EXPECT_EQ(Dlg().m_pCountupWnd, nullptr);
+    EXPECT_EQ(env->clock.TimerCount(), 1u); // only the main dialog's clock
     EXPECT_TRUE(Dlg().m_bInactive);
     EXPECT_TRUE(IdleButtons());
     EXPECT_EQ(ControlText(IDC_START), "Start Timer");
