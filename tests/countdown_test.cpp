@@ -87,7 +87,7 @@ TEST_F(CountdownTest, LedShowsWholeSecondsAndItsCaptionClockEverySecond) {
 TEST_F(CountdownTest, ExpirySettlesTheRunBeforeTheNoticeAndRestoresAfterIt) {
     Profile().WriteProfileString("Daten", "Meldungstext", "Stored at the last close");
     StartWith({{"LED-timer", 1}, {"Ausblenden", 1}});
-    Dlg().m_settings.timer.strMessage = "Tea is ready"; // as the Timer page commits it at Start
+    EditTimerInput([](TimerSettings& timer) { timer.strMessage = "Tea is ready"; });
     StartCountdown("1");
     EXPECT_FALSE(Dlg().IsWindowVisible());
     MoveTo(Led(), 222, 111);

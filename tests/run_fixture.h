@@ -12,9 +12,13 @@ class RunFixture : public AppFixture {
 protected:
     // Stores these profile values (section "Daten"), then starts the program.
     void StartWith(std::initializer_list<std::pair<const char*, int>> values);
-    // Chooses the mode and its input, as the Timer page would commit them, and presses Start.
+    // Changes what the Start command takes from the Timer page. A shown Timer page is left and
+    // entered again around the change, so that it shows the new values and hands them on.
+    void EditTimerInput(const std::function<void(TimerSettings&)>& edit);
+    // Chooses the mode and its input, then presses Start.
     void StartCountdown(const std::string& minutes);
     void ArmAlarm(const std::string& time);
+    void TypeAlarmTime(const std::string& time);
     void StartCountup();
     void Ticks(int quarterSeconds) { Advance(250LL * quarterSeconds); }
     // Queues the alarm notice; whileOpen runs inside its modal loop, then OK closes it.
@@ -27,4 +31,7 @@ protected:
     static CRect MoveTo(CWnd& wnd, int x, int y);
     // Where a window's top-left corner is.
     static std::pair<int, int> Place(const CWnd& wnd);
+
+private:
+    void SelectTab(int index);
 };

@@ -10,7 +10,7 @@ class TimeAlarmTest : public RunFixture {};
 TEST_F(TimeAlarmTest, FiresOnTheFirstClockTickThatReadsTheAlarmTime) {
     env->clock.SetTimeOfDay(7, 3, 30);
     Start();
-    Dlg().m_settings.timer.strMessage = "Aufstehen";
+    EditTimerInput([](TimerSettings& timer) { timer.strMessage = "Aufstehen"; });
     ArmAlarm("07:5");
     Advance(89 * 1000); // 7:04:59
     EXPECT_TRUE(Dlg().m_bAlarmArmed);
