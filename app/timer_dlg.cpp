@@ -1,5 +1,7 @@
 #include "app/timer_dlg.h"
 
+#include "indicators/countup_dlg.h"
+#include "indicators/led_timer_dlg.h"
 #include "platform/app.h"
 #include "platform/messages.h"
 #include "platform/services.h"
@@ -12,6 +14,13 @@ CTimerDlg::CTimerDlg(CWnd* parent) : CDialog(IDD_TIMER_DIALOG, parent), m_hIcon(
 
 CTimerDlg::~CTimerDlg() {
     DeletePages();
+    // Indicator windows still open when the program ends go with it.
+    if (m_bLedOpen) {
+        delete m_pLedWnd;
+    }
+    if (m_bCountupRunning) {
+        delete m_pCountupWnd;
+    }
 }
 
 void CTimerDlg::DoDataExchange(CDataExchange* pDX) {
@@ -21,8 +30,9 @@ void CTimerDlg::DoDataExchange(CDataExchange* pDX) {
 
 const MessageMap& CTimerDlg::GetMessageMap() const {
     static const MessageMap map = {
-        OnClicked(IDC_CLOSE, &CTimerDlg::OnCloseButton),
-        OnSelChange(IDC_TAB, &CTimerDlg::OnSelChangeTab),
+        OnClicked(IDC_CLOSE, &CTimerDlg::OnCloseButton), OnSelChange(IDC_TAB, &CTimerDlg::OnSelChangeTab),
+        OnClicked(IDC_START, &CTimerDlg::OnStartTimer),  OnClicked(IDC_PAUSE, &CTimerDlg::OnPause),
+        OnClicked(IDC_STOP, &CTimerDlg::OnStop),
     };
     return map;
 }
@@ -98,6 +108,7 @@ void CTimerDlg::CloseProgram() {
     if (!profile.Flush()) {
         std::cerr << "brewdial: the settings could not be written; they are lost\n";
     }
+    DestroyLedTimer();
     DestroyWindow();
 }
 
@@ -109,6 +120,9 @@ void CTimerDlg::OnClose() {
 void CTimerDlg::OnTimer(UINT_PTR id) {
     if (id == IDT_CLOCK) {
         UpdateClock();
+        CheckAlarmTime();
+    } else if (id == IDT_TICK) {
+        OnCountdownTick();
     }
 }
 

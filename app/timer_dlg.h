@@ -84,6 +84,15 @@ public:
     void CloseProgram();
     void OnCloseButton();
 
+    // Timer engine.
+    void OnStartTimer(); // button 1005: starts a run in the chosen mode, or ends the active one
+    void OnPause();      // button 1006: pauses or resumes a countdown or count-up
+    void OnStop();       // button 1007: ends the countdown or count-up, unpaused
+    void CheckAlarmTime();
+    void OnCountdownTick();
+    // Steps the tray's status icon after a counted tick.
+    void AdvanceStatusIcon();
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -97,6 +106,43 @@ private:
     void UpdateClock();
     void SaveShownPage(bool menuPage, bool diskPage);
     void DeletePages();
+
+    // Start command branches.
+    void StopCountupByStart();
+    void StopCountdown();
+    void CancelAlarm();
+    void StartRun();
+    void ArmAlarm();
+    void StartCountdown();
+    void StartCountup();
+    void HideOnStart();
+
+    // Alarm sequences.
+    void ExpireCountdown();
+    void PlayAlarmSound();
+    void ShowAlarmNotice();
+    bool NoticeEndedTheSequence() const;
+    void RestoreMainDialog();
+
+    // The LED-Timer window of a countdown.
+    void OpenLedTimer(const std::string& tip, int minutes);
+    void CloseLedTimer();   // remembers where it stood
+    void DestroyLedTimer(); // as the program closes: the position is not kept
+
+    // The 3D-Timer window of a countdown.
+    void Open3DTimer(const std::string& title, int minutes);
+    void Close3DTimer();
+    void Update3DTimer();
+    void Show3DPaused(bool paused);
+
+    // What the dialog and the tray show of a run.
+    void SetButtonText(int id, const std::string& text);
+    void ShowRunButtons(bool running);
+    void ShowStatus(const std::string& text);
+    void ShowIdleTexts();
+    void ShowInTray(const std::string& tip, HICON icon);
+    void ShowIdleTray();
+    void ClearPause();
 };
 
 // The clock text of the status bar: "7:05", "13:45", "0:00".

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QWindow>
 
 namespace {
 
@@ -167,7 +168,14 @@ void CWnd::SetWindowPos(bool topmost, int x, int y) {
         m_widget->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         m_widget->setVisible(visible);
     }
+    // Just after it is shown, a window's frame is not known yet, and moving it would put its
+    // client area at (x, y); its frame position asks the window manager to put the frame there.
+    const bool unframed = m_widget->isWindow() && m_widget->isVisible() && m_widget->windowHandle() &&
+                          !m_widget->windowHandle()->isExposed();
     m_widget->move(x, y);
+    if (unframed) {
+        m_widget->windowHandle()->setFramePosition(QPoint(x, y));
+    }
     if (host) {
         host->SetMovingByProgram(false);
     }

@@ -17,6 +17,14 @@ constexpr int IDD_COLORS = 189;
 // Icons and bitmaps.
 constexpr int IDR_MAINFRAME = 128;
 constexpr int IDI_STAGE1 = 176;
+constexpr int IDI_STAGE2 = 181;
+constexpr int IDI_STAGE3 = 177;
+constexpr int IDI_STAGE4 = 182;
+constexpr int IDI_STAGE5 = 178;
+constexpr int IDI_STAGE6 = 183;
+constexpr int IDI_STAGE7 = 179;
+constexpr int IDI_STAGE8 = 184;
+constexpr int IDI_STAGE9 = 180;
 constexpr int IDI_PAUSED = 187;
 constexpr int IDB_STARTPAGE = 163;
 constexpr int IDB_MENUPAGE = 164;
@@ -43,6 +51,11 @@ constexpr int IDC_STOP = 1007;
 constexpr int IDC_CLOSE = 1025;
 constexpr int IDC_TAB = 1053;
 constexpr int IDC_STATUSBAR = 1;
+
+// Controls of the indicator windows.
+constexpr int IDC_NOTICE_TEXT = 1011;  // the alarm notice's message
+constexpr int IDC_COUNT_TIME = 1011;   // the count-up window's time
+constexpr int IDC_LED_PROGRESS = 1018; // the LED-Timer's bar
 
 // Tray menu commands.
 constexpr unsigned ID_QUICKTIMER1 = 32778;

@@ -8,7 +8,8 @@ ResourceTable BuildResources() {
     ResourceTable table;
     for (DialogTemplate t :
          {MainDialogTemplate(), TimerPageTemplate(), OptionsPageTemplate(), StartPageTemplate(),
-          MenuPageTemplate(), Disk3DPageTemplate(), ColorsDialogTemplate(), AboutDialogTemplate()}) {
+          MenuPageTemplate(), Disk3DPageTemplate(), ColorsDialogTemplate(), AboutDialogTemplate(),
+          AlarmDialogTemplate(), LedTimerTemplate(), CountupTemplate()}) {
         table.dialogs[t.id] = std::move(t);
     }
     table.strings = {

@@ -13,3 +13,6 @@ DialogTemplate MenuPageTemplate();
 DialogTemplate Disk3DPageTemplate();
 DialogTemplate ColorsDialogTemplate();
 DialogTemplate AboutDialogTemplate();
+DialogTemplate AlarmDialogTemplate();
+DialogTemplate LedTimerTemplate();
+DialogTemplate CountupTemplate();

@@ -1,0 +1,54 @@
+// The time-of-day alarm, and the steps both alarm sequences share: sound, notice, restore.
+#include "app/timer_dlg.h"
+#include "indicators/alarm_dlg.h"
+#include "platform/messages.h"
+#include "platform/services.h"
+
+void CTimerDlg::CheckAlarmTime() {
+    if (!m_bAlarmArmed) {
+        return;
+    }
+    const TimeOfDay now = GetServices().clock.Now();
+    if (now.hour != m_nAlarmHour || now.minute != m_nAlarmMinute) {
+        return;
+    }
+    m_bInactive = true;
+    PlayAlarmSound();
+    m_bAlarmArmed = false; // before the notice: its modal loop keeps delivering clock ticks
+    ShowAlarmNotice();
+    if (NoticeEndedTheSequence()) {
+        return;
+    }
+    RefreshTimerPage();
+    ShowIdleTexts();
+    RestoreMainDialog(); // also with "start and stay minimized"
+    if (m_settings.start.nCloseAfterAlarm == 1) {
+        OnOK();
+        return;
+    }
+    ShowIdleTray();
+}
+
+void CTimerDlg::PlayAlarmSound() {
+    const OptionsSettings& options = m_settings.options;
+    if (options.nPlaySound == 1 && !options.strSoundName.empty()) {
+        GetServices().sound.PlaySound(options.strSoundWav, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
+    }
+}
+
+void CTimerDlg::ShowAlarmNotice() {
+    CAlarmDlg notice(nullptr);
+    notice.m_strNotice = m_settings.timer.strMessage; // as committed at the start of the run
+    notice.DoModal();
+}
+
+// While the notice was open the user may have ended the program, or started a new run from
+// the tray; the rest of the sequence then leaves the dialog and the tray to them.
+bool CTimerDlg::NoticeEndedTheSequence() const {
+    return !IsCreated() || !m_bInactive;
+}
+
+void CTimerDlg::RestoreMainDialog() {
+    ShowWindow(SW_RESTORE);
+    ShowWindow(SW_SHOWNORMAL);
+}

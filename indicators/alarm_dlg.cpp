@@ -1,0 +1,10 @@
+#include "indicators/alarm_dlg.h"
+
+#include "res/resource.h"
+
+CAlarmDlg::CAlarmDlg(CWnd* parent) : CDialog(IDD_ALARM, parent) {}
+
+void CAlarmDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_NOTICE_TEXT, m_strNotice);
+}

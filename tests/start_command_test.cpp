@@ -1,0 +1,202 @@
+// The Start command: arming, starting and ending runs of the three modes.
+#include "indicators/countup_dlg.h"
+#include "platform/messages.h"
+#include "res/resource.h"
+#include "tests/run_fixture.h"
+
+#include <climits>
+
+namespace {
+
+class StartCommandTest : public RunFixture {};
+
+TEST_F(StartCommandTest, TimeModeArmsTheTypedTimeAndTheSecondPressCancelsIt) {
+    Start();
+    ArmAlarm("7:05");
+    EXPECT_TRUE(Dlg().m_bAlarmArmed);
+    EXPECT_FALSE(Dlg().m_bInactive);
+    EXPECT_EQ(Dlg().m_nAlarmHour, 7);
+    EXPECT_EQ(Dlg().m_nAlarmMinute, 5);
+    EXPECT_EQ(env->tray.tip, "Alarm at: 7:05");
+    EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
+    EXPECT_EQ(ControlText(IDC_START), "Stop Timer");
+    EXPECT_EQ(StatusText(1), "Timer active!");
+    EXPECT_TRUE(IdleButtons()); // Start stays as this mode's stop button
+    EXPECT_TRUE(Dlg().IsWindowVisible());
+
+    Click(IDC_START);
+    EXPECT_FALSE(Dlg().m_bAlarmArmed);
+    EXPECT_TRUE(Dlg().m_bInactive);
+    EXPECT_EQ(env->tray.tip, "Brewdial");
+    EXPECT_EQ(ControlText(IDC_START), "Start Timer");
+    EXPECT_EQ(StatusText(1), "Timer inactive!");
+}
+
+TEST_F(StartCommandTest, RefusedInputShowsAHinweisAndStartsNothing) {
+    Start();
+    const size_t trayCalls = env->tray.calls.size();
+    struct Case {
+        int mode;
+        const char* input;
+        const char* message;
+    };
+    const Case cases[] = {
+        {0, "", "Missing Time!"},         {0, "24:00", "Wrong Timeformat!"}, {0, "9:60", "Wrong Timeformat!"},
+        {0, "1230", "Wrong Timeformat!"}, {0, "1a:00", "Wrong Timeformat!"}, {1, "0", "Missing Time!"},
+        {1, "abc", "Missing Time!"},      {1, "", "Missing Time!"},
+    };
+    for (const Case& c : cases) {
+        env->modal.ExpectMessageBox();
+        EditTimerInput([&](TimerSettings& timer) {
+            timer.nMode = c.mode;
+            (c.mode == 0 ? timer.strAlarmTime : timer.strMinutes) = c.input;
+        });
+        if (c.mode == 0) {
+            TypeAlarmTime(c.input);
+        }
+        Click(IDC_START);
+        ASSERT_FALSE(env->modal.messageBoxes.empty());
+        const MessageBoxCall& box = env->modal.messageBoxes.back();
+        EXPECT_EQ(box.text, c.message) << c.input;
+        EXPECT_EQ(box.caption, "Hinweis");
+        EXPECT_EQ(box.type, MB_OK | MB_ICONEXCLAMATION);
+        const TimerSettings& timer = Dlg().m_settings.timer;
+        EXPECT_EQ(c.mode == 0 ? timer.strAlarmTime : timer.strMinutes, c.input); // to be corrected
+        EXPECT_TRUE(Dlg().m_bInactive) << c.input;
+        EXPECT_FALSE(Dlg().m_bAlarmArmed || Dlg().m_bTimerRunning) << c.input;
+        EXPECT_FALSE(env->clock.IsRunning(Dlg(), IDT_TICK)) << c.input;
+        EXPECT_EQ(ControlText(IDC_START), "Start Timer");
+        EXPECT_TRUE(IdleButtons());
+    }
+    EXPECT_EQ(env->modal.messageBoxes.size(), std::size(cases));
+    EXPECT_EQ(env->tray.calls.size(), trayCalls);
+}
+
+TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt) {
+    StartWith({{"LED-timer", 1}, {"DisplayIcon", 1}});
+    StartCountdown("1");
+    EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
+    EXPECT_EQ(Dlg().m_strTip, "Timer set to: 1 minute");
+    EXPECT_EQ(env->tray.icon, IDI_STAGE1);
+    EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute");
+    EXPECT_EQ(ControlText(IDC_START), "Stop Timer");
+    EXPECT_EQ(StatusText(1), "Timer active!");
+    EXPECT_TRUE(RunButtons());
+    EXPECT_EQ(env->clock.Period(Dlg(), IDT_TICK), 250u);
+    EXPECT_EQ(Dlg().m_nTotalTicks, 240);
+
+    Click(IDC_START);
+    EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bLedOpen || Dlg().m_bIconStatus);
+    EXPECT_EQ(env->clock.TimerCount(), 1u); // only the main dialog's clock
+    EXPECT_TRUE(Dlg().m_bInactive);
+    EXPECT_FALSE(env->clock.IsRunning(Dlg(), IDT_TICK));
+    EXPECT_EQ(env->tray.tip, "Brewdial");
+    EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
+    EXPECT_EQ(ControlText(IDC_START), "Start Timer");
+    EXPECT_EQ(StatusText(1), "Timer inactive!");
+    EXPECT_TRUE(IdleButtons());
+
+    StartCountdown("25");
+    EXPECT_EQ(env->tray.tip, "Timer set to: 25 minutes");
+    EXPECT_EQ(Dlg().m_nTotalTicks, 6000);
+    int lower = -1;
+    int upper = -1;
+    Led().m_progress.GetRange(lower, upper);
+    EXPECT_EQ(lower, 0);
+    EXPECT_EQ(upper, 1500);
+    EXPECT_EQ(Dlg().m_nTicks, 0);
+    Click(IDC_START);
+
+    StartCountdown("05"); // the minutes as typed
+    EXPECT_EQ(env->tray.tip, "Timer set to: 05 minutes");
+    EXPECT_EQ(Dlg().m_nTotalTicks, 1200);
+    Click(IDC_START);
+
+    // Years of minutes: as long a countdown as the tick count holds, every indicator sane.
+    StartCountdown("99999999999");
+    const int longest = INT_MAX / 240;
+    EXPECT_EQ(Dlg().m_nTotalTicks, longest * 240);
+    Led().m_progress.GetRange(lower, upper);
+    EXPECT_EQ(upper, longest * 60);
+    Ticks(4);
+    EXPECT_EQ(Led().m_progress.GetPos(), 1);
+    EXPECT_EQ(env->tray.icon, IDI_STAGE1);
+}
+
+TEST_F(StartCommandTest, RunsStartHiddenWhenAsked) {
+    StartWith({{"Ausblenden", 1}});
+    Dlg().ShowWindow(SW_SHOW);
+    StartCountdown("3");
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+    Click(IDC_START);
+
+    Dlg().ShowWindow(SW_SHOW);
+    ArmAlarm("12:00");
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+    Click(IDC_START);
+
+    Dlg().ShowWindow(SW_SHOW);
+    StartCountup();
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+}
+
+TEST_F(StartCommandTest, CountupLeavesTheTrayAloneAndItsStopButtonKeepsThePlace) {
+    Start();
+    const size_t trayCalls = env->tray.calls.size();
+    StartCountup();
+    ASSERT_TRUE(Dlg().m_bCountupRunning);
+    EXPECT_FALSE(Dlg().m_bInactive);
+    EXPECT_EQ(env->tray.calls.size(), trayCalls);
+    EXPECT_EQ(ControlText(IDC_START), "Stop Countup");
+    EXPECT_EQ(StatusText(1), "Countup running");
+    EXPECT_TRUE(RunButtons());
+    CCountupDlg* window = Dlg().m_pCountupWnd;
+    EXPECT_TRUE(window->IsWindowVisible());
+    EXPECT_EQ(Place(*window), std::make_pair(100, 100)); // no stored place yet
+    MoveTo(*window, 333, 222);
+
+    Click(IDC_STOP);
+    EXPECT_FALSE(Dlg().m_bCountupRunning);
+    EXPECT_EQ(Dlg().m_pCountupWnd, nullptr);
+    EXPECT_EQ(env->clock.TimerCount(), 1u); // only the main dialog's clock
+    EXPECT_TRUE(Dlg().m_bInactive);
+    EXPECT_TRUE(IdleButtons());
+    EXPECT_EQ(ControlText(IDC_START), "Start Timer");
+    EXPECT_EQ(StatusText(1), "Timer inactive!");
+    EXPECT_EQ(env->tray.tip, "Brewdial");
+    EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountX", -1), 333);
+    EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountY", -1), 222);
+
+    StartCountup();
+    EXPECT_EQ(Place(*Dlg().m_pCountupWnd), std::make_pair(333, 222));
+    EXPECT_EQ(Dlg().m_pCountupWnd->m_strTime, "00:00:00");
+}
+
+TEST_F(StartCommandTest, StoppedCountdownKeepsTheLedPlaceForTheNextRunAndTheProfile) {
+    StartWith({{"LED-timer", 1}, {"links", 70}, {"oben", 80}});
+    StartCountdown("2");
+    EXPECT_EQ(Place(Led()), std::make_pair(70, 80));
+    MoveTo(Led(), 400, 300);
+    Click(IDC_STOP);
+    EXPECT_FALSE(Dlg().m_bLedOpen);
+    StartCountdown("2");
+    EXPECT_EQ(Place(Led()), std::make_pair(400, 300));
+
+    // Closing the program with the window open keeps the place it was opened at.
+    MoveTo(Led(), 10, 500);
+    Click(IDC_CLOSE);
+    EXPECT_FALSE(Dlg().m_bLedOpen);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "links", -1), 400);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "oben", -1), 300);
+}
+
+TEST_F(StartCommandTest, IndicatorWindowsOpenAtStoredPlacesOffTheScreen) {
+    StartWith({{"LED-timer", 1}, {"links", -500}, {"oben", 5000}, {"PosCountX", 3000}, {"PosCountY", -40}});
+    StartCountdown("1");
+    EXPECT_EQ(Place(Led()), std::make_pair(-500, 5000));
+    Click(IDC_STOP);
+    StartCountup();
+    EXPECT_EQ(Place(*Dlg().m_pCountupWnd), std::make_pair(3000, -40));
+}
+
+} // namespace
