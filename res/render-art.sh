@@ -2,7 +2,8 @@
 # Renders Brewdial's PNG artwork from the hand-written SVG sources.
 # Developer tool only: the build uses the committed PNGs.
 #   icons/src/<id>.svg      -> icons/<id>-<size>.png  (size 16 22 32 48 64)
-#   icons/src/<id>-16.svg   -> icons/<id>-16.png      (pixel-tuned 16 px drawing, used when present)
+#   icons/src/<id>-<n>.svg  -> icons/<id>-<n>.png     (pixel-tuned drawing for n = 16, 22 or 32,
+#                                                      used instead of <id>.svg when present)
 #   bitmaps/src/<id>.svg    -> bitmaps/<id>.png       (43 x 134)
 # Needs rsvg-convert (Debian package librsvg2-bin).
 set -euo pipefail
@@ -16,6 +17,7 @@ if ! command -v rsvg-convert >/dev/null 2>&1; then
 fi
 
 sizes=(16 22 32 48 64)
+tuned=(16 22 32)   # sizes that may have a hand-tuned icons/src/<id>-<size>.svg
 count=0
 
 render() { # <svg> <png> <width> <height>
@@ -26,11 +28,11 @@ render() { # <svg> <png> <width> <height>
 shopt -s nullglob
 for svg in icons/src/*.svg; do
   name=$(basename "$svg" .svg)
-  case "$name" in *-16) continue ;; esac
+  case "$name" in *-16 | *-22 | *-32) continue ;; esac
   for size in "${sizes[@]}"; do
     src=$svg
-    if [[ $size -eq 16 && -f icons/src/$name-16.svg ]]; then
-      src=icons/src/$name-16.svg
+    if [[ " ${tuned[*]} " == *" $size "* && -f icons/src/$name-$size.svg ]]; then
+      src=icons/src/$name-$size.svg
     fi
     render "$src" "icons/$name-$size.png" "$size" "$size"
   done
