@@ -15,9 +15,9 @@ CTimerApp::~CTimerApp() {
 
 BOOL CTimerApp::InitInstance() {
     SetRegistryKey(kCompanyKey);
-    m_pTimerDlg = new CTimerDlg(nullptr);
+    m_pTimerDlg = new CTimerDlg(*this);
     m_pMainWnd = m_pTimerDlg;
-    if (!m_pTimerDlg->Create(nullptr)) {
+    if (!m_pTimerDlg->Create()) {
         std::cerr << "brewdial: the main window could not be created\n";
         m_exitCode = 1;
         return FALSE;
@@ -37,14 +37,56 @@ int CTimerApp::ExitInstance() {
     return m_exitCode != 0 ? m_exitCode : base;
 }
 
+CTimerDlg* CTimerApp::LiveDialog() const {
+    return m_pTimerDlg && m_pTimerDlg->IsCreated() ? m_pTimerDlg : nullptr;
+}
+
+void CTimerApp::OnQuickTimer(int index) {
+    if (CTimerDlg* dlg = LiveDialog()) {
+        m_strQuickMinutes = dlg->m_settings.menu.strMenuMinutes[index];
+        dlg->StartQuickTimer(m_strQuickMinutes);
+    }
+}
+
+void CTimerApp::OnMenuStop() {
+    if (CTimerDlg* dlg = LiveDialog()) {
+        dlg->StopAll();
+    }
+}
+
+void CTimerApp::OnMenuPause() {
+    if (CTimerDlg* dlg = LiveDialog()) {
+        dlg->OnPause();
+    }
+}
+
+void CTimerApp::OnMenuCountup() {
+    if (CTimerDlg* dlg = LiveDialog()) {
+        dlg->RestartCountup();
+    }
+}
+
+void CTimerApp::OnMenuMaximize() {
+    if (CTimerDlg* dlg = LiveDialog()) {
+        dlg->RestoreWindow();
+    }
+}
+
 void CTimerApp::OnMenuExit() {
-    if (m_pTimerDlg && m_pTimerDlg->IsCreated()) {
-        m_pTimerDlg->DispatchCommand(IDOK);
+    if (CTimerDlg* dlg = LiveDialog()) {
+        dlg->SendMessage(WM_COMMAND, IDOK, 0);
     }
 }
 
 const MessageMap& CTimerApp::GetMessageMap() const {
     static const MessageMap map = {
+        OnCommand(ID_QUICKTIMER1, &CTimerApp::OnQuickTimer1),
+        OnCommand(ID_QUICKTIMER2, &CTimerApp::OnQuickTimer2),
+        OnCommand(ID_QUICKTIMER3, &CTimerApp::OnQuickTimer3),
+        OnCommand(ID_MENU_STOP, &CTimerApp::OnMenuStop),
+        OnCommand(ID_MENU_PAUSE, &CTimerApp::OnMenuPause),
+        OnCommand(ID_MENU_COUNTUP, &CTimerApp::OnMenuCountup),
+        OnCommand(ID_MENU_MAXIMIZE, &CTimerApp::OnMenuMaximize),
         OnCommand(ID_MENU_EXIT, &CTimerApp::OnMenuExit),
     };
     return map;

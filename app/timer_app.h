@@ -18,6 +18,14 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
+    // The tray menu's commands, forwarded to the main dialog.
+    void OnQuickTimer1() { OnQuickTimer(0); }
+    void OnQuickTimer2() { OnQuickTimer(1); }
+    void OnQuickTimer3() { OnQuickTimer(2); }
+    void OnMenuStop();
+    void OnMenuPause();
+    void OnMenuCountup();
+    void OnMenuMaximize();
     void OnMenuExit();
 
     CTimerDlg* m_pTimerDlg = nullptr;
@@ -27,5 +35,8 @@ protected:
     const MessageMap& GetMessageMap() const override;
 
 private:
+    void OnQuickTimer(int index);
+    // The main dialog while its window exists: commands find nothing to act on after Close.
+    CTimerDlg* LiveDialog() const;
     int m_exitCode = 0;
 };

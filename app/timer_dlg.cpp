@@ -10,7 +10,7 @@
 
 #include <iostream>
 
-CTimerDlg::CTimerDlg(CWnd* parent) : CDialog(IDD_TIMER_DIALOG, parent), m_hIcon(IDR_MAINFRAME) {}
+CTimerDlg::CTimerDlg(CWinApp& app) : CDialog(IDD_TIMER_DIALOG, app), m_hIcon(IDR_MAINFRAME) {}
 
 CTimerDlg::~CTimerDlg() {
     DeletePages();
@@ -32,14 +32,14 @@ const MessageMap& CTimerDlg::GetMessageMap() const {
     static const MessageMap map = {
         OnClicked(IDC_CLOSE, &CTimerDlg::OnCloseButton), OnSelChange(IDC_TAB, &CTimerDlg::OnSelChangeTab),
         OnClicked(IDC_START, &CTimerDlg::OnStartTimer),  OnClicked(IDC_PAUSE, &CTimerDlg::OnPause),
-        OnClicked(IDC_STOP, &CTimerDlg::OnStop),
+        OnClicked(IDC_STOP, &CTimerDlg::OnStop),         OnMessage(WM_TRAYNOTIFY, &CTimerDlg::OnTrayNotify),
     };
     return map;
 }
 
 BOOL CTimerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    CWinApp* app = AfxGetApp();
+    CWinApp* app = &App();
 
     const std::string about = app->LoadString(IDS_ABOUTBOX);
     if (!about.empty()) {
@@ -50,7 +50,7 @@ BOOL CTimerDlg::OnInitDialog() {
 
     m_bPaused = false;
     m_bInactive = true;
-    m_pTimerPage = new CTimerPage(this, &m_settings.timer, &m_bInactive);
+    m_pTimerPage = new CTimerPage(*this, &m_settings.timer, &m_bInactive);
 
     LoadSettings(m_settings, GetServices().profile);
 
@@ -80,7 +80,7 @@ BOOL CTimerDlg::OnInitDialog() {
     for (int i = 0; i < 5; ++i) {
         m_tabCtrl.InsertItem(i, tabs[i]);
     }
-    m_pTimerPage->Create(this);
+    m_pTimerPage->Create();
     m_pCurrentPage = m_pTimerPage;
 
     UpdateData(FALSE);

@@ -24,7 +24,7 @@ constexpr UINT_PTR IDT_TICK = 2;  // every quarter second while a countdown runs
 
 class CTimerDlg : public CDialog {
 public:
-    explicit CTimerDlg(CWnd* parent = nullptr);
+    explicit CTimerDlg(CWinApp& app);
     ~CTimerDlg() override;
 
     Settings m_settings;
@@ -68,6 +68,13 @@ public:
     bool ModifyTrayIcon(const std::string& tip, UINT callbackMessage, CWnd* wnd, UINT id, HICON icon);
     bool SetTrayIcon(CWnd* wnd, UINT id, HICON icon);
     bool DeleteTrayIcon(CWnd* wnd, UINT id);
+    // Mouse events on the tray icon: the double-click restores the dialog or runs the Start
+    // command, as the Start/Tray page says.
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    // Shows the main dialog restored and in front.
+    void RestoreWindow();
+    // The tray's popup menu, built afresh from the run state, and the command chosen in it.
+    void ShowTrayPopup();
 
     // The shown page's edits into the settings, as a run starts (the Menu page is not asked).
     void SaveShownPageForStart();
@@ -85,9 +92,13 @@ public:
     void OnCloseButton();
 
     // Timer engine.
-    void OnStartTimer(); // button 1005: starts a run in the chosen mode, or ends the active one
-    void OnPause();      // button 1006: pauses or resumes a countdown or count-up
-    void OnStop();       // button 1007: ends the countdown or count-up, unpaused
+    void OnStartTimer();   // button 1005: starts a run in the chosen mode, or ends the active one
+    void OnPause();        // button 1006: pauses or resumes a countdown or count-up
+    void OnStop();         // button 1007: ends the countdown or count-up, unpaused
+    void StopAll();        // "Stop Timer": ends whatever runs
+    void RestartCountup(); // "Countup": a fresh count-up, whatever ran before
+    // A quick timer of the tray menu: a countdown of the given minutes, whatever ran before.
+    void StartQuickTimer(std::string minutes);
     void CheckAlarmTime();
     void OnCountdownTick();
     // Steps the tray's status icon after a counted tick.
@@ -104,11 +115,16 @@ protected:
 
 private:
     void UpdateClock();
+    // A fixed warning about the user's input, captioned "Hinweis".
+    void WarnUser(const std::string& text);
+    bool Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,
+                const std::string& tip);
     void SaveShownPage(bool menuPage, bool diskPage);
     void DeletePages();
 
     // Start command branches.
-    void StopCountupByStart();
+    // The ways each kind of run ends, shared by the Start command and "Stop Timer".
+    void EndCountup(bool savePosition);
     void StopCountdown();
     void CancelAlarm();
     void StartRun();

@@ -37,7 +37,7 @@ void CTimerDlg::PlayAlarmSound() {
 }
 
 void CTimerDlg::ShowAlarmNotice() {
-    CAlarmDlg notice(nullptr);
+    CAlarmDlg notice(App());
     notice.m_strNotice = m_settings.timer.strMessage; // as committed at the start of the run
     notice.DoModal();
 }

@@ -3,9 +3,9 @@
 #include "indicators/led_timer_dlg.h"
 
 void CTimerDlg::OpenLedTimer(const std::string& tip, int minutes) {
-    m_pLedWnd = new CLedTimerDlg(nullptr);
+    m_pLedWnd = new CLedTimerDlg(App());
     m_bLedOpen = true;
-    m_pLedWnd->Create(nullptr);
+    m_pLedWnd->Create();
     m_pLedWnd->m_progress.SetRange32(0, minutes * 60); // seconds
     m_pLedWnd->m_progress.SetPos(0);
     m_pLedWnd->SetWindowText(tip);

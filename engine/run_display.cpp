@@ -29,7 +29,7 @@ void CTimerDlg::ShowStatus(const std::string& text) {
 }
 
 void CTimerDlg::ShowIdleTexts() {
-    CWinApp* app = AfxGetApp();
+    CWinApp* app = &App();
     SetButtonText(IDC_START, app->LoadString(IDS_START));
     ShowStatus(app->LoadString(IDS_INACTIVE));
 }

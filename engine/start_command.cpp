@@ -15,17 +15,17 @@ namespace {
 // The longest countdown whose quarter-second ticks still fit an int.
 constexpr int kMaxMinutes = INT_MAX / 240;
 
-void WarnUser(CWnd* owner, const std::string& text) {
-    AfxGetApp()->GetServices().modal.MessageBox(owner, text, "Hinweis", MB_OK | MB_ICONEXCLAMATION);
-}
-
 } // namespace
+
+void CTimerDlg::WarnUser(const std::string& text) {
+    GetServices().modal.MessageBox(this, text, "Hinweis", MB_OK | MB_ICONEXCLAMATION);
+}
 
 void CTimerDlg::OnStartTimer() {
     m_nIconStage = 1;
     SaveShownPageForStart();
     if (m_bCountupRunning) {
-        StopCountupByStart();
+        EndCountup(true);
     } else if (m_bTimerRunning) {
         StopCountdown();
     } else if (m_bAlarmArmed) {
@@ -35,9 +35,11 @@ void CTimerDlg::OnStartTimer() {
     }
 }
 
-void CTimerDlg::StopCountupByStart() {
+void CTimerDlg::EndCountup(bool savePosition) {
     ShowRunButtons(false);
-    m_pCountupWnd->SavePosition();
+    if (savePosition) {
+        m_pCountupWnd->SavePosition(); // only the Start command's toggle keeps the place
+    }
     delete m_pCountupWnd;
     m_pCountupWnd = nullptr;
     m_bInactive = true;
@@ -99,10 +101,10 @@ void CTimerDlg::ArmAlarm() {
     AlarmTime time;
     switch (ParseAlarmTime(text, time)) {
     case AlarmTimeResult::Missing:
-        WarnUser(this, "Missing Time!");
+        WarnUser("Missing Time!");
         return;
     case AlarmTimeResult::WrongFormat:
-        WarnUser(this, "Wrong Timeformat!");
+        WarnUser("Wrong Timeformat!");
         return;
     case AlarmTimeResult::Ok:
         break;
@@ -112,7 +114,7 @@ void CTimerDlg::ArmAlarm() {
     m_bAlarmArmed = true;
     m_bInactive = false;
     HideOnStart();
-    CWinApp* app = AfxGetApp();
+    CWinApp* app = &App();
     SetButtonText(IDC_START, app->LoadString(IDS_STOP)); // Start stays visible as this mode's stop
     ShowStatus(app->LoadString(IDS_ACTIVE));
     ShowInTray("Alarm at: " + text, m_hIcon);
@@ -123,13 +125,13 @@ void CTimerDlg::StartCountdown() {
     const std::string& typed = m_settings.timer.strMinutes;
     const int minutes = std::min(LeadingNumber(typed), kMaxMinutes);
     if (minutes < 1) {
-        WarnUser(this, "Missing Time!"); // a countdown of no minutes would never end
+        WarnUser("Missing Time!"); // a countdown of no minutes would never end
         return;
     }
     m_bTimerRunning = true;
     m_bInactive = false;
     HideOnStart();
-    CWinApp* app = AfxGetApp();
+    CWinApp* app = &App();
     SetButtonText(IDC_START, app->LoadString(IDS_STOP));
     ShowStatus(app->LoadString(IDS_ACTIVE));
 
@@ -160,8 +162,8 @@ void CTimerDlg::StartCountdown() {
 
 void CTimerDlg::StartCountup() {
     ShowRunButtons(true);
-    m_pCountupWnd = new CCountupDlg(nullptr);
-    m_pCountupWnd->Create(nullptr);
+    m_pCountupWnd = new CCountupDlg(App());
+    m_pCountupWnd->Create();
     HideOnStart();
     m_bInactive = false;
     RefreshTimerPage();

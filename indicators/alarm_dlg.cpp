@@ -2,7 +2,7 @@
 
 #include "res/resource.h"
 
-CAlarmDlg::CAlarmDlg(CWnd* parent) : CDialog(IDD_ALARM, parent) {}
+CAlarmDlg::CAlarmDlg(CWinApp& app) : CDialog(IDD_ALARM, app) {}
 
 void CAlarmDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

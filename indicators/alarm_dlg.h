@@ -6,7 +6,7 @@
 
 class CAlarmDlg : public CDialog {
 public:
-    explicit CAlarmDlg(CWnd* parent = nullptr);
+    explicit CAlarmDlg(CWinApp& app);
 
     std::string m_strNotice; // the message, shown word-wrapped
 

@@ -3,6 +3,7 @@
 #include "indicators/snap_to_work_area.h"
 #include "indicators/two_digits.h"
 #include "platform/app.h"
+#include "platform/services.h"
 #include "res/resource.h"
 #include "settings/settings.h"
 
@@ -10,7 +11,7 @@ namespace {
 constexpr int kDefaultPosition = 100;
 }
 
-CCountupDlg::CCountupDlg(CWnd* parent) : CDialog(IDD_COUNTUP, parent) {}
+CCountupDlg::CCountupDlg(CWinApp& app) : CDialog(IDD_COUNTUP, app) {}
 
 void CCountupDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -26,7 +27,7 @@ BOOL CCountupDlg::OnInitDialog() {
     SetTimer(IDT_COUNT, 1000);
     m_strTime = "00:00:00";
     UpdateData(FALSE);
-    CWinApp* app = AfxGetApp();
+    CWinApp* app = &App();
     m_nPosX = app->GetProfileInt(kProfileSection, "PosCountX", kDefaultPosition);
     m_nPosY = app->GetProfileInt(kProfileSection, "PosCountY", kDefaultPosition);
     SetWindowPos(true, m_nPosX, m_nPosY); // unchecked: a place off the screen stays there
@@ -45,7 +46,7 @@ void CCountupDlg::SavePosition() {
     const CRect r = GetWindowRect();
     m_nPosX = r.left;
     m_nPosY = r.top;
-    CWinApp* app = AfxGetApp();
+    CWinApp* app = &App();
     app->WriteProfileInt(kProfileSection, "PosCountX", m_nPosX);
     app->WriteProfileInt(kProfileSection, "PosCountY", m_nPosY);
 }
@@ -67,12 +68,12 @@ void CCountupDlg::OnTimer(UINT_PTR id) {
         UpdateData(FALSE);
     } else if (id == IDT_SNAP) {
         KillTimer(IDT_SNAP);
-        SnapToWorkArea(*this);
+        SnapToWorkArea(*this, GetServices().display.WorkArea());
     }
 }
 
 void CCountupDlg::OnMouseMove(UINT, CPoint) {
-    SnapToWorkArea(*this); // this window always snaps
+    SnapToWorkArea(*this, GetServices().display.WorkArea()); // this window always snaps
 }
 
 void CCountupDlg::OnCaptureChanged() {

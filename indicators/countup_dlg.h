@@ -10,7 +10,7 @@ public:
     static constexpr UINT_PTR IDT_COUNT = 1; // every second
     static constexpr UINT_PTR IDT_SNAP = 2;  // one shot, 50 ms after a drag ends
 
-    explicit CCountupDlg(CWnd* parent = nullptr);
+    explicit CCountupDlg(CWinApp& app);
 
     void PauseCount();
     void ResumeCount(); // the next second is counted a full second from now

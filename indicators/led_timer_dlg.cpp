@@ -2,9 +2,10 @@
 
 #include "indicators/snap_to_work_area.h"
 #include "indicators/two_digits.h"
+#include "platform/services.h"
 #include "res/resource.h"
 
-CLedTimerDlg::CLedTimerDlg(CWnd* parent) : CDialog(IDD_LEDTIMER, parent) {}
+CLedTimerDlg::CLedTimerDlg(CWinApp& app) : CDialog(IDD_LEDTIMER, app) {}
 
 void CLedTimerDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -44,7 +45,7 @@ void CLedTimerDlg::ShowPaused(bool paused) {
 
 void CLedTimerDlg::OnMouseMove(UINT, CPoint) {
     if (m_bSnap == 1) {
-        SnapToWorkArea(*this);
+        SnapToWorkArea(*this, GetServices().display.WorkArea());
     }
 }
 
@@ -56,7 +57,7 @@ void CLedTimerDlg::OnCaptureChanged() {
 
 void CLedTimerDlg::OnTimer(UINT_PTR id) {
     if (id == IDT_SNAP) {
-        SnapToWorkArea(*this);
+        SnapToWorkArea(*this, GetServices().display.WorkArea());
         KillTimer(IDT_SNAP);
     }
 }

@@ -10,7 +10,7 @@ class CLedTimerDlg : public CDialog {
 public:
     static constexpr UINT_PTR IDT_SNAP = 1; // one shot, 50 ms after a drag ends
 
-    explicit CLedTimerDlg(CWnd* parent = nullptr);
+    explicit CLedTimerDlg(CWinApp& app);
 
     // One counted tick; every fourth one advances the caption's clock by a second.
     void UpdateCaption();

@@ -1,16 +1,13 @@
 #include "indicators/snap_to_work_area.h"
 
-#include "platform/app.h"
-#include "platform/services.h"
 #include "platform/wnd.h"
 
 namespace {
 constexpr int kSnapDistance = 20;
 }
 
-bool SnapToWorkArea(CWnd& wnd) {
+bool SnapToWorkArea(CWnd& wnd, const CRect& wa) {
     const CRect r = wnd.GetWindowRect();
-    const CRect wa = AfxGetApp()->GetServices().display.WorkArea();
     // The top and left tests compare with the screen's edge, not the work area's.
     if (r.top < kSnapDistance) {
         wnd.SetWindowPos(true, r.left, 0);

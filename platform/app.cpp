@@ -2,24 +2,10 @@
 
 #include "platform/wnd.h"
 
-namespace {
-CWinApp* g_app = nullptr;
-}
-
-CWinApp* AfxGetApp() {
-    return g_app;
-}
-
 CWinApp::CWinApp(Services& services, MessageLoop& loop, const ResourceTable& resources)
-    : m_services(services), m_loop(loop), m_resources(resources) {
-    g_app = this;
-}
+    : m_services(services), m_loop(loop), m_resources(resources) {}
 
-CWinApp::~CWinApp() {
-    if (g_app == this) {
-        g_app = nullptr;
-    }
-}
+CWinApp::~CWinApp() = default;
 
 BOOL CWinApp::InitInstance() {
     return TRUE;
@@ -64,17 +50,4 @@ void CWinApp::OnWindowDestroyed(CWnd* wnd) {
         m_mainWindowGone = true;
         m_loop.Quit(0);
     }
-}
-
-bool CWinApp::DispatchCommand(UINT id) {
-    if (const MessageEntry* entry = FindEntry(GetMessageMap(), MapKind::Command, id)) {
-        entry->call(dynamic_cast<void*>(this), 0, 0);
-        return true;
-    }
-    return false;
-}
-
-const MessageMap& CWinApp::GetMessageMap() const {
-    static const MessageMap empty;
-    return empty;
 }

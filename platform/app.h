@@ -1,6 +1,7 @@
 #pragma once
-// The application object: profile access, the main window, the message loop and the
-// command map that menu commands fall through to.
+// The application object: the one context of the process. It owns the services and the
+// resources every window reaches through it, runs the message loop, and handles the menu
+// commands that the windows leave to it.
 #include "platform/dialog_template.h"
 #include "platform/message_map.h"
 #include "platform/services.h"
@@ -17,10 +18,10 @@ public:
     virtual void Quit(int exitCode) = 0;
 };
 
-class CWinApp {
+class CWinApp : public CCmdTarget {
 public:
     CWinApp(Services& services, MessageLoop& loop, const ResourceTable& resources);
-    virtual ~CWinApp();
+    ~CWinApp() override;
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
@@ -45,11 +46,8 @@ public:
     void OnWindowDestroyed(CWnd* wnd);
     bool MainWindowGone() const { return m_mainWindowGone; }
 
-    // Menu commands the windows did not handle.
-    bool DispatchCommand(UINT id);
-
-protected:
-    virtual const MessageMap& GetMessageMap() const;
+    // A menu command the main window did not handle; false when the application has none.
+    bool OnCmdMsg(UINT id) { return RunMapEntry(MapKind::Command, id); }
 
 private:
     Services& m_services;
@@ -58,6 +56,3 @@ private:
     std::string m_registryKey;
     bool m_mainWindowGone = false;
 };
-
-// The one application object of this process.
-CWinApp* AfxGetApp();

@@ -1,10 +1,11 @@
 #include "platform/dc.h"
 
 #include "platform/qt/widgets.h"
+#include "platform/qt/wnd_access.h"
 #include "platform/wnd.h"
 
 void CClientDC::FillSolidRect(const CRect& rect, COLORREF color) {
-    auto* host = m_wnd ? qobject_cast<WindowHost*>(m_wnd->Widget()) : nullptr;
+    auto* host = m_wnd ? qobject_cast<WindowHost*>(WndAccess::Widget(*m_wnd)) : nullptr;
     if (!host) {
         return;
     }

@@ -3,6 +3,7 @@
 #include "platform/app.h"
 #include "platform/messages.h"
 #include "platform/qt/widgets.h"
+#include "platform/qt/wnd_access.h"
 #include "platform/services.h"
 
 #include <QAbstractButton>
@@ -28,26 +29,29 @@ Qt::WindowFlags FlagsFor(const DialogTemplate& tmpl) {
 
 QWidget* ControlWidget(CDataExchange* pDX, int id) {
     CWnd* item = pDX->m_pDlgWnd->GetDlgItem(id);
-    return item ? item->Widget() : nullptr;
+    return item ? WndAccess::Widget(*item) : nullptr;
 }
 
 } // namespace
 
-CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parentAtConstruction(parent) {}
+CDialog::CDialog(int templateId, CWinApp& app) : m_templateId(templateId) {
+    SetApp(app);
+}
+
+CDialog::CDialog(int templateId, CWnd& parent) : m_templateId(templateId), m_pParent(&parent) {
+    SetApp(WndAccess::App(parent));
+}
 
 CDialog::~CDialog() = default;
 
 const DialogTemplate& CDialog::Template() const {
-    return AfxGetApp()->Resources().dialogs.at(m_templateId);
+    return App().Resources().dialogs.at(m_templateId);
 }
 
-BOOL CDialog::Create(CWnd* parent) {
+BOOL CDialog::Create() {
     const DialogTemplate& tmpl = Template();
     const bool child = (tmpl.style & WS_CHILD) != 0;
-    if (!parent) {
-        parent = m_parentAtConstruction;
-    }
-    QWidget* parentWidget = (child && parent) ? parent->Widget() : nullptr;
+    QWidget* parentWidget = (child && m_pParent) ? WndAccess::Widget(*m_pParent) : nullptr;
     auto* host = new WindowHost(*this, parentWidget, child);
     const QFont font = TemplateFont(tmpl);
     host->setFont(font);
@@ -65,18 +69,18 @@ BOOL CDialog::Create(CWnd* parent) {
             }
         }
     }
-    SetWidget(host);
+    WndAccess::Own(*this, host, App());
     BuildControls(tmpl, host, units, *this);
     OnInitDialog();
-    if ((tmpl.style & WS_VISIBLE) && Widget()) {
-        Widget()->show();
+    if (QWidget* w = WndAccess::Widget(*this); w && (tmpl.style & WS_VISIBLE)) {
+        w->show();
     }
     return TRUE;
 }
 
 INT_PTR CDialog::DoModal() {
     m_modal = true;
-    Create(nullptr);
+    Create();
     const int result = GetServices().modal.RunModal(*this);
     DestroyWindow();
     m_modal = false;
@@ -98,18 +102,19 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 }
 
 CWnd* CDialog::GetDlgItem(int id) {
-    if (!Widget()) {
+    QWidget* window = WndAccess::Widget(*this);
+    if (!window) {
         return nullptr;
     }
     auto found = m_items.find(id);
-    if (found != m_items.end() && found->second->Widget()) {
+    if (found != m_items.end() && found->second->IsCreated()) {
         return found->second.get();
     }
-    for (QObject* child : Widget()->children()) {
+    for (QObject* child : window->children()) {
         auto* w = qobject_cast<QWidget*>(child);
         if (w && w->property(kControlIdProperty).toInt() == id && id != -1) {
             auto item = std::make_unique<CWnd>();
-            item->AttachControl(w, id);
+            WndAccess::Attach(*item, w, id, App());
             CWnd* raw = item.get();
             m_items[id] = std::move(item);
             return raw;
@@ -120,7 +125,7 @@ CWnd* CDialog::GetDlgItem(int id) {
 
 UINT CDialog::IsDlgButtonChecked(int id) {
     CWnd* item = GetDlgItem(id);
-    auto* button = item ? qobject_cast<QAbstractButton*>(item->Widget()) : nullptr;
+    auto* button = item ? qobject_cast<QAbstractButton*>(WndAccess::Widget(*item)) : nullptr;
     return button && button->isChecked() ? 1 : 0;
 }
 
@@ -130,9 +135,8 @@ BOOL CDialog::DestroyWindow() {
     return destroyed;
 }
 
-bool CDialog::DispatchCommand(UINT id) {
-    if (const MessageEntry* entry = FindEntry(GetMessageMap(), MapKind::Command, id)) {
-        entry->call(dynamic_cast<void*>(this), 0, 0);
+bool CDialog::OnCmdMsg(UINT id) {
+    if (RunMapEntry(MapKind::Command, id)) {
         return true;
     }
     if (id == IDOK) {
@@ -143,30 +147,28 @@ bool CDialog::DispatchCommand(UINT id) {
         OnCancel();
         return true;
     }
-    CWinApp* app = AfxGetApp();
-    return app && app->m_pMainWnd == this && app->DispatchCommand(id);
+    // The main window leaves the menu commands it does not handle to the application.
+    return App().m_pMainWnd == this && App().OnCmdMsg(id);
 }
 
-bool CDialog::DispatchNotify(int controlId, UINT code) {
+bool CDialog::OnNotify(int controlId, UINT code) {
     MapKind kind = MapKind::Clicked;
     if (code == TCN_SELCHANGE) {
         kind = MapKind::SelChange;
     } else if (code == CBN_CLOSEUP) {
         kind = MapKind::CloseUp;
     }
-    if (const MessageEntry* entry = FindEntry(GetMessageMap(), kind, static_cast<UINT>(controlId))) {
-        entry->call(dynamic_cast<void*>(this), 0, 0);
+    if (RunMapEntry(kind, static_cast<UINT>(controlId))) {
         return true;
     }
     // A click on a button without a handler is the command of its id (OK, Cancel).
-    return kind == MapKind::Clicked && DispatchCommand(static_cast<UINT>(controlId));
+    return kind == MapKind::Clicked && OnCmdMsg(static_cast<UINT>(controlId));
 }
 
-LRESULT CDialog::DispatchMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const MessageEntry* entry = FindEntry(GetMessageMap(), MapKind::Message, message)) {
-        return entry->call(dynamic_cast<void*>(this), wParam, lParam);
-    }
-    return 0;
+LRESULT CDialog::OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    RunMapEntry(MapKind::Message, message, wParam, lParam, &result);
+    return result;
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -189,14 +191,9 @@ void CDialog::OnClose() {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-const MessageMap& CDialog::GetMessageMap() const {
-    static const MessageMap empty;
-    return empty;
-}
-
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
-    if (!control.Widget()) {
-        control.AttachControl(ControlWidget(pDX, id), id);
+    if (!control.IsCreated()) {
+        control.SubclassDlgItem(static_cast<UINT>(id), pDX->m_pDlgWnd);
     }
 }
 

@@ -17,11 +17,15 @@ struct CDataExchange {
 
 class CDialog : public CWnd {
 public:
-    CDialog(int templateId, CWnd* parent);
+    // A top-level dialog of the application.
+    CDialog(int templateId, CWinApp& app);
+    // A dialog that belongs to its parent's application: a page inside the parent, or a
+    // dialog the parent opens.
+    CDialog(int templateId, CWnd& parent);
     ~CDialog() override;
 
-    // Creates the window modeless; parent null for a top-level window.
-    BOOL Create(CWnd* parent = nullptr);
+    // Creates the window modeless; a child template goes into the parent given at construction.
+    BOOL Create();
     INT_PTR DoModal();
     void EndDialog(int result);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
@@ -33,21 +37,19 @@ public:
     const DialogTemplate& Template() const;
     BOOL DestroyWindow() override;
 
-    bool DispatchCommand(UINT id) override;
-    bool DispatchNotify(int controlId, UINT code) override;
-    LRESULT DispatchMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 protected:
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
     virtual void DoDataExchange(CDataExchange* pDX);
-    virtual const MessageMap& GetMessageMap() const;
     void OnClose() override;
+    bool OnCmdMsg(UINT id) override;
+    bool OnNotify(int controlId, UINT code) override;
+    LRESULT OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     int m_templateId;
-    CWnd* m_parentAtConstruction;
+    CWnd* m_pParent = nullptr;
     bool m_modal = false;
     std::map<int, std::unique_ptr<CWnd>> m_items;
 };

@@ -8,6 +8,7 @@ constexpr int IDCANCEL = 2;
 
 // Window messages the program names.
 constexpr UINT WM_NULL = 0x0000;
+constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;

@@ -1,8 +1,10 @@
 #include "platform/wnd.h"
 
 #include "platform/app.h"
+#include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/qt/widgets.h"
+#include "platform/qt/wnd_access.h"
 #include "platform/services.h"
 
 #include <QAbstractButton>
@@ -60,121 +62,130 @@ std::string WidgetText(const QWidget* w) {
 
 } // namespace
 
+CWnd::CWnd() = default;
+
 CWnd::~CWnd() {
-    if (m_widget && m_ownsWidget) {
-        if (AfxGetApp()) {
+    if (m_link && m_link->owned && m_link->widget) {
+        if (m_pApp) {
             GetServices().timers.KillAllTimers(*this);
         }
-        QWidget* w = m_widget;
-        ReleaseWidget();
-        delete w;
+        delete m_link->widget.data();
     }
-    delete m_guard;
 }
 
-void CWnd::SetWidget(QWidget* widget) {
-    ReleaseWidget();
-    m_widget = widget;
-    m_ownsWidget = true;
-    m_guard = new QObject;
-    QObject::connect(widget, &QObject::destroyed, m_guard, [this] { m_widget = nullptr; });
+QWidget* WndAccess::Widget(const CWnd& wnd) {
+    return wnd.m_link ? wnd.m_link->widget.data() : nullptr;
 }
 
-void CWnd::AttachControl(QWidget* widget, int id) {
-    ReleaseWidget();
-    m_id = id;
-    if (!widget) {
-        return;
+void WndAccess::Own(CWnd& wnd, QWidget* widget, CWinApp& app) {
+    wnd.m_link = std::make_unique<WidgetLink>();
+    wnd.m_link->widget = widget;
+    wnd.m_link->owned = true;
+    wnd.m_pApp = &app;
+}
+
+void WndAccess::Attach(CWnd& wnd, QWidget* widget, int id, CWinApp& app) {
+    wnd.m_link = std::make_unique<WidgetLink>();
+    wnd.m_link->widget = widget;
+    wnd.m_id = id;
+    wnd.m_pApp = &app;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    auto* dialog = dynamic_cast<CDialog*>(parent);
+    CWnd* item = dialog ? dialog->GetDlgItem(static_cast<int>(id)) : nullptr;
+    QWidget* w = item ? WndAccess::Widget(*item) : nullptr;
+    if (!w) {
+        return FALSE;
     }
-    m_widget = widget;
-    m_ownsWidget = false;
-    m_guard = new QObject;
-    QObject::connect(widget, &QObject::destroyed, m_guard, [this] { m_widget = nullptr; });
+    WndAccess::Attach(*this, w, static_cast<int>(id), dialog->App());
+    return TRUE;
 }
 
-void CWnd::ReleaseWidget() {
-    delete m_guard;
-    m_guard = nullptr;
-    m_widget = nullptr;
-}
-
-void CWnd::DetachWidget() {
-    ReleaseWidget();
+bool CWnd::IsCreated() const {
+    return WndAccess::Widget(*this) != nullptr;
 }
 
 void CWnd::SetWindowText(const std::string& text) {
-    if (m_widget) {
-        SetWidgetText(m_widget, text);
+    if (QWidget* w = WndAccess::Widget(*this)) {
+        SetWidgetText(w, text);
     }
 }
 
 std::string CWnd::GetWindowText() const {
-    return m_widget ? WidgetText(m_widget) : std::string();
+    const QWidget* w = WndAccess::Widget(*this);
+    return w ? WidgetText(w) : std::string();
 }
 
 void CWnd::ShowWindow(int swCmd) {
-    if (!m_widget) {
+    QWidget* w = WndAccess::Widget(*this);
+    if (!w) {
         return;
     }
     switch (swCmd) {
     case SW_HIDE:
-        m_widget->hide();
+        w->hide();
         break;
     case SW_SHOWNORMAL:
     case SW_RESTORE:
-        m_widget->showNormal();
+        w->showNormal();
         break;
     default:
-        m_widget->show();
+        w->show();
         break;
     }
 }
 
 bool CWnd::IsWindowVisible() const {
-    return m_widget && m_widget->isVisible();
+    const QWidget* w = WndAccess::Widget(*this);
+    return w && w->isVisible();
 }
 
 DWORD CWnd::GetStyle() const {
-    if (!m_widget) {
+    const QWidget* w = WndAccess::Widget(*this);
+    if (!w) {
         return 0;
     }
-    return (m_widget->isHidden() ? 0 : WS_VISIBLE) | (m_widget->isEnabled() ? 0 : WS_DISABLED);
+    return (w->isHidden() ? 0 : WS_VISIBLE) | (w->isEnabled() ? 0 : WS_DISABLED);
 }
 
 bool CWnd::IsIconic() const {
-    return m_widget && m_widget->isMinimized();
+    const QWidget* w = WndAccess::Widget(*this);
+    return w && w->isMinimized();
 }
 
 void CWnd::EnableWindow(bool enable) {
-    if (m_widget) {
-        m_widget->setEnabled(enable);
+    if (QWidget* w = WndAccess::Widget(*this)) {
+        w->setEnabled(enable);
     }
 }
 
 bool CWnd::IsWindowEnabled() const {
-    return m_widget && m_widget->isEnabled();
+    const QWidget* w = WndAccess::Widget(*this);
+    return w && w->isEnabled();
 }
 
 void CWnd::SetWindowPos(bool topmost, int x, int y) {
-    if (!m_widget) {
+    QWidget* w = WndAccess::Widget(*this);
+    if (!w) {
         return;
     }
-    auto* host = qobject_cast<WindowHost*>(m_widget);
+    auto* host = qobject_cast<WindowHost*>(w);
     if (host) {
         host->SetMovingByProgram(true);
     }
-    if (topmost && m_widget->isWindow() && !(m_widget->windowFlags() & Qt::WindowStaysOnTopHint)) {
-        const bool visible = m_widget->isVisible();
-        m_widget->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        m_widget->setVisible(visible);
+    if (topmost && w->isWindow() && !(w->windowFlags() & Qt::WindowStaysOnTopHint)) {
+        const bool visible = w->isVisible();
+        w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        w->setVisible(visible);
     }
     // Just after it is shown, a window's frame is not known yet, and moving it would put its
     // client area at (x, y); its frame position asks the window manager to put the frame there.
-    const bool unframed = m_widget->isWindow() && m_widget->isVisible() && m_widget->windowHandle() &&
-                          !m_widget->windowHandle()->isExposed();
-    m_widget->move(x, y);
+    const bool unframed =
+        w->isWindow() && w->isVisible() && w->windowHandle() && !w->windowHandle()->isExposed();
+    w->move(x, y);
     if (unframed) {
-        m_widget->windowHandle()->setFramePosition(QPoint(x, y));
+        w->windowHandle()->setFramePosition(QPoint(x, y));
     }
     if (host) {
         host->SetMovingByProgram(false);
@@ -182,43 +193,45 @@ void CWnd::SetWindowPos(bool topmost, int x, int y) {
 }
 
 CRect CWnd::GetWindowRect() const {
-    if (!m_widget) {
+    const QWidget* w = WndAccess::Widget(*this);
+    if (!w) {
         return {};
     }
-    QRect r = m_widget->isWindow() ? m_widget->frameGeometry()
-                                   : QRect(m_widget->mapToGlobal(QPoint(0, 0)), m_widget->size());
+    QRect r = w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
     return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 CRect CWnd::GetClientRect() const {
-    return m_widget ? CRect{0, 0, m_widget->width(), m_widget->height()} : CRect{};
+    const QWidget* w = WndAccess::Widget(*this);
+    return w ? CRect{0, 0, w->width(), w->height()} : CRect{};
 }
 
 void CWnd::ScreenToClient(CRect& rect) const {
-    if (!m_widget) {
+    const QWidget* w = WndAccess::Widget(*this);
+    if (!w) {
         return;
     }
-    const QPoint origin = m_widget->mapToGlobal(QPoint(0, 0));
+    const QPoint origin = w->mapToGlobal(QPoint(0, 0));
     rect = CRect{rect.left - origin.x(), rect.top - origin.y(), rect.right - origin.x(),
                  rect.bottom - origin.y()};
 }
 
 void CWnd::SetForegroundWindow() {
-    if (m_widget) {
-        m_widget->raise();
-        m_widget->activateWindow();
+    if (QWidget* w = WndAccess::Widget(*this)) {
+        w->raise();
+        w->activateWindow();
     }
 }
 
 void CWnd::RedrawWindow() {
-    if (m_widget) {
-        m_widget->update();
+    if (QWidget* w = WndAccess::Widget(*this)) {
+        w->update();
     }
 }
 
 void CWnd::SetIcon(HICON icon) {
-    if (m_widget) {
-        m_widget->setWindowIcon(IconResource(icon));
+    if (QWidget* w = WndAccess::Widget(*this)) {
+        w->setWindowIcon(IconResource(icon));
     }
 }
 
@@ -236,27 +249,25 @@ void CWnd::ShowSystemMenu(CPoint at) {
     }
     const UINT chosen = GetServices().modal.TrackPopupMenu(items, at, this);
     if (chosen != 0) {
-        DispatchSysCommand(chosen);
+        OnSysCommand(chosen, 0);
     }
 }
 
 BOOL CWnd::DestroyWindow() {
-    if (!m_widget) {
+    QWidget* w = WndAccess::Widget(*this);
+    if (!w) {
         return FALSE;
     }
     OnDestroy();
     GetServices().timers.KillAllTimers(*this);
-    QWidget* w = m_widget;
-    const bool owned = m_ownsWidget;
-    ReleaseWidget();
+    const bool owned = m_link->owned;
+    m_link.reset();
     if (owned) {
         // Deleted once the event that led here has finished with its widgets.
         w->hide();
         w->deleteLater();
     }
-    if (CWinApp* app = AfxGetApp()) {
-        app->OnWindowDestroyed(this);
-    }
+    App().OnWindowDestroyed(this);
     return TRUE;
 }
 
@@ -270,18 +281,21 @@ void CWnd::KillTimer(UINT_PTR id) {
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DispatchMessage(message, wParam, lParam);
+    if (message == WM_COMMAND) {
+        return OnCmdMsg(static_cast<UINT>(wParam)) ? 1 : 0;
+    }
+    return OnRegisteredMessage(message, wParam, lParam);
 }
 
-bool CWnd::DispatchCommand(UINT) {
+bool CWnd::OnCmdMsg(UINT) {
     return false;
 }
 
-bool CWnd::DispatchNotify(int, UINT) {
+bool CWnd::OnNotify(int, UINT) {
     return false;
 }
 
-LRESULT CWnd::DispatchMessage(UINT, WPARAM, LPARAM) {
+LRESULT CWnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) {
     return 0;
 }
 
@@ -301,6 +315,10 @@ void CWnd::OnSysCommand(UINT, LPARAM) {}
 
 void CWnd::OnPaint() {}
 
+CWinApp& CWnd::App() const {
+    return *m_pApp;
+}
+
 Services& CWnd::GetServices() const {
-    return AfxGetApp()->GetServices();
+    return App().GetServices();
 }

@@ -1,24 +1,25 @@
 #pragma once
 // A window: a top-level window, a dialog or one of a dialog's controls.
+#include "platform/message_map.h"
 #include "platform/types.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-class QObject;
-class QWidget;
 class CWinApp;
+class WidgetLink; // the widget behind a window, known only inside the layer
 struct Services;
 
-class CWnd {
+class CWnd : public CCmdTarget {
 public:
-    CWnd() = default;
-    virtual ~CWnd();
+    CWnd();
+    ~CWnd() override;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    bool IsCreated() const { return m_widget != nullptr; }
+    bool IsCreated() const;
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
     void ShowWindow(int swCmd);
@@ -38,30 +39,17 @@ public:
     void SetIcon(HICON icon);
     // The window's system menu, offered as a context menu on its background.
     void AppendSystemMenu(UINT id, const std::string& text);
-    const std::vector<std::pair<UINT, std::string>>& SystemMenu() const { return m_systemMenu; }
-    void ShowSystemMenu(CPoint at);
     virtual BOOL DestroyWindow();
 
     UINT_PTR SetTimer(UINT_PTR id, UINT ms);
     void KillTimer(UINT_PTR id);
 
-    // A registered window message, such as a tray callback.
+    // A window message: WM_COMMAND (the command id in wParam) or a registered message such as
+    // a tray callback.
     LRESULT SendMessage(UINT message, WPARAM wParam, LPARAM lParam);
     int GetDlgCtrlID() const { return m_id; }
-
-    // Called by the layer.
-    QWidget* Widget() const { return m_widget; }
-    void AttachControl(QWidget* widget, int id);
-    void DetachWidget();
-    void DispatchTimer(UINT_PTR id) { OnTimer(id); }
-    void DispatchClose() { OnClose(); }
-    void DispatchMouseMove(CPoint point) { OnMouseMove(0, point); }
-    void DispatchCaptureChanged() { OnCaptureChanged(); }
-    void DispatchSysCommand(UINT id) { OnSysCommand(id, 0); }
-    void DispatchPaint() { OnPaint(); }
-    virtual bool DispatchCommand(UINT id);
-    virtual bool DispatchNotify(int controlId, UINT code);
-    virtual LRESULT DispatchMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Makes this object stand for the control of the given id in parent, a dialog.
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
 protected:
     virtual void OnTimer(UINT_PTR id);
@@ -73,14 +61,23 @@ protected:
     // The window paints its client area; the background and the controls are already drawn.
     virtual void OnPaint();
 
+    // Routing of commands, control notifications and registered messages; dialogs route them
+    // through their message maps.
+    virtual bool OnCmdMsg(UINT id);
+    virtual bool OnNotify(int controlId, UINT code);
+    virtual LRESULT OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The application this window belongs to, and its services.
+    CWinApp& App() const;
     Services& GetServices() const;
-    void SetWidget(QWidget* widget);
+    void SetApp(CWinApp& app) { m_pApp = &app; }
 
 private:
-    void ReleaseWidget();
-    QWidget* m_widget = nullptr;
-    QObject* m_guard = nullptr; // notices when Qt deletes the widget with its parent
+    friend class WndAccess;
+    void ShowSystemMenu(CPoint at);
+
+    std::unique_ptr<WidgetLink> m_link;
+    CWinApp* m_pApp = nullptr;
     std::vector<std::pair<UINT, std::string>> m_systemMenu;
-    bool m_ownsWidget = false;
     int m_id = 0;
 };

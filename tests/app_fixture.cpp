@@ -1,24 +1,30 @@
 #include "tests/app_fixture.h"
 
+#include "platform/fake/test_application.h"
+#include "platform/fake/user_input.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_profile_store.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <stdexcept>
 
 void AppFixture::SetUp() {
-    ASSERT_TRUE(dir.isValid());
-    profilePath = dir.filePath("brewdial.conf").toStdString();
+    ASSERT_TRUE(dir.IsValid());
+    profilePath = dir.FilePath("brewdial.conf");
     env = std::make_unique<FakeEnvironment>(profilePath);
     app = std::make_unique<CTimerApp>(env->GetServices(), env->loop);
 }
 
 void AppFixture::TearDown() {
-    EXPECT_TRUE(env->modal.unexpected.empty()) << "unexpected modal call: " << env->modal.unexpected.front();
+    for (const std::string& failure : env->modal.failures) {
+        ADD_FAILURE() << failure;
+    }
+    for (const std::string& failure : env->tray.failures) {
+        ADD_FAILURE() << failure;
+    }
     EXPECT_EQ(env->modal.Pending(), 0u) << "a scripted modal answer was not used";
     app->ExitInstance();
     app.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ProcessDeferredDeletes();
 }
 
 void AppFixture::Start() {
@@ -30,11 +36,15 @@ std::unique_ptr<ProfileStore> AppFixture::ReopenProfile() const {
 }
 
 void AppFixture::Click(int controlId) {
-    Dlg().DispatchNotify(controlId, 0);
+    CWnd* button = Dlg().GetDlgItem(controlId);
+    if (!button) {
+        throw std::runtime_error("the main dialog has no control " + std::to_string(controlId));
+    }
+    ClickButton(*button);
 }
 
-void AppFixture::Command(UINT id) {
-    Dlg().DispatchCommand(id);
+void AppFixture::CommandFromTray(UINT id) {
+    Dlg().SendMessage(WM_COMMAND, id, 0);
 }
 
 std::string AppFixture::ControlText(int controlId) {

@@ -3,8 +3,8 @@
 #include "app/timer_app.h"
 #include "app/timer_dlg.h"
 #include "platform/fake/fake_services.h"
-
-#include <QTemporaryDir>
+#include "platform/messages.h"
+#include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,15 +23,20 @@ protected:
     // A profile as another run of the program reads it from disk.
     std::unique_ptr<ProfileStore> ReopenProfile() const;
 
+    // Clicks a button of the main dialog, as the user does: refused when it is hidden,
+    // disabled or behind a modal dialog.
     void Click(int controlId);
-    void Command(UINT id);
+    // A menu command that comes from outside the dialog, such as the tray's popup menu.
+    void CommandFromTray(UINT id);
+    // A double-click on the tray icon: with the default setting it brings back the dialog.
+    void DoubleClickTray() { env->tray.Click(WM_LBUTTONDBLCLK); }
     void Advance(long long ms) { env->clock.Advance(ms); }
     std::string StatusText(int part) { return Dlg().m_statusBar.GetText(part); }
     std::string ControlText(int controlId);
     bool ControlVisible(int controlId);
     bool Ended() const { return app->MainWindowGone(); }
 
-    QTemporaryDir dir;
+    TempFolder dir;
     std::string profilePath;
     std::unique_ptr<FakeEnvironment> env;
     std::unique_ptr<CTimerApp> app;

@@ -116,9 +116,10 @@ TEST_F(CountdownTest, ExpirySettlesTheRunBeforeTheNoticeAndRestoresAfterIt) {
 }
 
 TEST_F(CountdownTest, StartAndStayMinimizedKeepsTheDialogHiddenAfterTheAlarm) {
-    StartWith({{"startstay", 1}});
+    StartWith({{"startstay", 1}, {"Iconmode", 1}, {"Timermode", 1}, {"Minuten", 1}});
     EXPECT_FALSE(Dlg().IsWindowVisible());
-    StartCountdown("1");
+    DoubleClickTray(); // "start timer"
+    ASSERT_TRUE(Dlg().m_bTimerRunning);
     ExpectNotice();
     Advance(60 * 1000);
     EXPECT_FALSE(Dlg().m_bTimerRunning);
@@ -169,8 +170,8 @@ TEST_F(CountdownTest, RunStartedInsideTheNoticeGoesOn) {
     StartWith({{"Ende", 1}, {"DisplayIcon", 1}});
     StartCountdown("1");
     ExpectNotice([&](CDialog&) {
-        Dlg().m_settings.options.nDisplayIcon = 0;
-        StartCountdown("2");
+        Dlg().m_settings.options.nDisplayIcon = 0; // as if turned off since
+        CommandFromTray(ID_QUICKTIMER2);
     });
     Advance(60 * 1000);
     EXPECT_FALSE(Ended());
@@ -178,13 +179,13 @@ TEST_F(CountdownTest, RunStartedInsideTheNoticeGoesOn) {
     EXPECT_TRUE(RunButtons());
     EXPECT_EQ(ControlText(IDC_START), "Stop Timer");
     EXPECT_EQ(StatusText(1), "Timer active!");
-    EXPECT_EQ(env->tray.tip, "Timer set to: 2 minutes");
+    EXPECT_EQ(env->tray.tip, "Timer set to: 3 minutes");
     // No status icons were asked for this time, so none appear.
     Advance(60 * 1000);
     EXPECT_EQ(Dlg().m_nTicks, 240);
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
     ExpectNotice();
-    Advance(60 * 1000);
+    Advance(2 * 60 * 1000);
     EXPECT_TRUE(Ended());
 }
 
@@ -193,7 +194,7 @@ TEST_F(CountdownTest, ProgramClosedInsideTheNoticeStaysClosed) {
     StartCountdown("1");
     size_t trayCallsAtClose = 0;
     ExpectNotice([&](CDialog&) {
-        Click(IDC_CLOSE);
+        CommandFromTray(ID_MENU_EXIT);
         trayCallsAtClose = env->tray.calls.size();
     });
     Advance(60 * 1000);

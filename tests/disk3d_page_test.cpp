@@ -55,7 +55,7 @@ TEST_F(Disk3DPageTest, UnknownStoredDiskTypesShowRedYellowGreenAndAreStoredAsOne
 TEST_F(Disk3DPageTest, ClosingTheTypeListStoresTheTypeAtOnce) {
     StartOn3DOptions();
     CComboBox list;
-    list.AttachControl(Item(IDC_DISK_TYPE).Widget(), IDC_DISK_TYPE);
+    ASSERT_TRUE(list.SubclassDlgItem(IDC_DISK_TYPE, &Page()));
     ASSERT_EQ(list.GetCount(), 4);
     EXPECT_EQ(list.GetItemText(0), "Red/Yellow/Green");
     EXPECT_EQ(list.GetItemText(1), "One-Color-Disk");
@@ -120,7 +120,6 @@ TEST_F(Disk3DPageTest, TheColoursDialogShowsTheSixColoursInSlotOrderInsideTheSwa
             EXPECT_NE(PixelColor(dlg, SwatchPoint(dlg, kSwatches[i], -1)), colour) << i;
         }
         PressKey(dlg, Key::Return);
-        return 0;
     });
     ClickItem(IDC_COLOR);
     EXPECT_TRUE(shown);
@@ -155,7 +154,6 @@ TEST_F(Disk3DPageTest, APickedColourIsPaintedAfterItsRoundTripAndKeptEvenOnEscap
         EXPECT_EQ(PixelColor(dlg, swatch5), RGB(32, 34, 255));
         EXPECT_EQ(static_cast<CColorsDlg&>(dlg).m_rgbPicked, RGB(33, 34, 255));
         PressKey(dlg, Key::Escape);
-        return 0;
     });
     ClickItem(IDC_COLOR);
     EXPECT_NEAR(Dlg().m_settings.disk3D.colSecMin[0].red, 33 / 255.0, 1e-12);

@@ -1,6 +1,7 @@
 // The LED-Timer and count-up windows on their own: counting, snapping and their places.
 #include "indicators/countup_dlg.h"
 #include "indicators/snap_to_work_area.h"
+#include "platform/fake/user_input.h"
 #include "res/resource.h"
 #include "tests/run_fixture.h"
 
@@ -38,7 +39,7 @@ TEST_F(IndicatorWindowsTest, SnapMovesToTheTopEdgeAndTheBottomCornersOnly) {
     };
     for (const Case& c : cases) {
         MoveTo(led, c.x, c.y);
-        EXPECT_EQ(SnapToWorkArea(led), c.moves) << c.x << "," << c.y;
+        EXPECT_EQ(SnapToWorkArea(led, wa), c.moves) << c.x << "," << c.y;
         const CRect r = led.GetWindowRect();
         EXPECT_EQ(r.left, c.toX) << c.x << "," << c.y;
         EXPECT_EQ(r.top, c.toY) << c.x << "," << c.y;
@@ -51,10 +52,7 @@ TEST_F(IndicatorWindowsTest, LedSnapsFiftyMillisecondsAfterADragOnlyWithSnapOn) 
     StartWith({{"LED-timer", 1}, {"Snap", 1}});
     StartCountdown("5");
     MoveTo(Led(), 300, 12);
-    Led().DispatchCaptureChanged(); // the drag begins
-    Advance(500);
-    EXPECT_EQ(Led().GetWindowRect().top, 12);
-    Led().DispatchCaptureChanged(); // and ends
+    EndUserDrag(Led());
     Advance(49);
     EXPECT_EQ(Led().GetWindowRect().top, 12);
     Advance(1);
@@ -65,9 +63,8 @@ TEST_F(IndicatorWindowsTest, LedSnapsFiftyMillisecondsAfterADragOnlyWithSnapOn) 
     Dlg().m_settings.options.nSnapLed = 0;
     StartCountdown("5");
     MoveTo(Led(), 300, 12);
-    Led().DispatchCaptureChanged();
-    Led().DispatchCaptureChanged();
-    Led().DispatchMouseMove(CPoint{1, 1});
+    EndUserDrag(Led());
+    MovePointer(Led(), CPoint{1, 1});
     Advance(1000);
     EXPECT_EQ(Led().GetWindowRect().top, 12);
 }
@@ -78,12 +75,11 @@ TEST_F(IndicatorWindowsTest, CountupAlwaysSnapsOnMouseMoveAndAfterADrag) {
     CCountupDlg& window = *Dlg().m_pCountupWnd;
     const int h = window.GetWindowRect().Height();
     MoveTo(window, 3, wa.bottom - h - 8);
-    window.DispatchMouseMove(CPoint{2, 2});
+    MovePointer(window, CPoint{2, 2});
     EXPECT_EQ(Place(window), std::make_pair(0, wa.bottom - h));
 
     MoveTo(window, 500, 15);
-    window.DispatchCaptureChanged();
-    window.DispatchCaptureChanged();
+    EndUserDrag(window);
     Advance(50);
     EXPECT_EQ(Place(window), std::make_pair(500, 0));
     EXPECT_FALSE(env->clock.IsRunning(window, CCountupDlg::IDT_SNAP));

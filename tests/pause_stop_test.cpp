@@ -54,10 +54,10 @@ TEST_F(PauseStopTest, ResumeShowsTheStatusIconOfTheStageReached) {
 }
 
 TEST_F(PauseStopTest, EndingAPausedCountdownLeavesNoPauseBehind) {
-    StartWith({{"DisplayIcon", 1}});
+    StartWith({{"DisplayIcon", 1}, {"Iconmode", 1}});
     StartCountdown("1");
     Click(IDC_PAUSE);
-    Click(IDC_START); // the Start command's toggle, as a tray double-click runs it
+    DoubleClickTray(); // "start timer": the Start command's toggle
     EXPECT_FALSE(Dlg().m_bPaused || Dlg().m_bTimerRunning || Dlg().m_bIconStatus);
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     EXPECT_EQ(env->tray.tip, "Brewdial");

@@ -21,10 +21,8 @@ void RunFixture::EditTimerInput(const std::function<void(TimerSettings&)>& edit)
     SelectTab(0);
 }
 
-// As a click on a tab does: the selection moves, then the dialog hears of it.
 void RunFixture::SelectTab(int index) {
-    Dlg().m_tabCtrl.SetCurSel(index);
-    Dlg().DispatchNotify(IDC_TAB, TCN_SELCHANGE);
+    ClickTab(Dlg().m_tabCtrl, index);
 }
 
 void RunFixture::StartCountdown(const std::string& minutes) {
@@ -62,7 +60,9 @@ void RunFixture::ExpectNotice(std::function<void(CDialog&)> whileOpen) {
         if (whileOpen) {
             whileOpen(notice);
         }
-        return IDOK;
+        if (CWnd* ok = notice.GetDlgItem(IDOK)) {
+            ClickButton(*ok);
+        }
     });
 }
 

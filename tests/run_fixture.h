@@ -21,7 +21,7 @@ protected:
     void TypeAlarmTime(const std::string& time);
     void StartCountup();
     void Ticks(int quarterSeconds) { Advance(250LL * quarterSeconds); }
-    // Queues the alarm notice; whileOpen runs inside its modal loop, then OK closes it.
+    // Queues the alarm notice; whileOpen runs inside its modal loop, then the user clicks OK.
     void ExpectNotice(std::function<void(CDialog&)> whileOpen = {});
     static std::string NoticeText(CDialog& notice);
     CLedTimerDlg& Led() { return *Dlg().m_pLedWnd; }

@@ -2,14 +2,14 @@
 #include "platform/qt/qt_profile_store.h"
 #include "settings/settings.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include "tests/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <set>
@@ -121,16 +121,18 @@ Settings DistinctRecord() {
 
 class ProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    void SetUp() override { ASSERT_TRUE(m_dir.IsValid()); }
 
-    std::string PathOf(const char* name) const {
-        return m_dir.filePath(QString::fromUtf8(name)).toStdString();
+    std::string PathOf(const char* name) const { return m_dir.FilePath(name); }
+    std::string Contents(const char* name) const {
+        std::ifstream in(PathOf(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     std::unique_ptr<QtProfileStore> Open(const char* name = "brewdial.conf") const {
         return QtProfileStore::AtPath(PathOf(name));
     }
 
-    QTemporaryDir m_dir;
+    TempFolder m_dir;
 };
 
 TEST_F(ProfileTest, FirstRunLoadsEveryDefaultWithoutWriting) {
@@ -193,7 +195,7 @@ TEST_F(ProfileTest, FirstRunLoadsEveryDefaultWithoutWriting) {
             << "loading wrote " << call.key;
     }
     EXPECT_TRUE(store->Flush());
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(PathOf("brewdial.conf"))));
+    EXPECT_FALSE(std::filesystem::exists(PathOf("brewdial.conf")));
 }
 
 TEST_F(ProfileTest, LoadReadsTheTableRowsInOrderWithTheirTypes) {
@@ -326,15 +328,11 @@ TEST_F(ProfileTest, SavedRecordLoadsIdenticallyFromANewStore) {
     EXPECT_TRUE(loaded == saved);
 
     // Saving what was loaded changes nothing in the file.
-    QFile file(QString::fromStdString(PathOf("brewdial.conf")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
-    EXPECT_TRUE(before.contains("[Daten]"));
+    const std::string before = Contents("brewdial.conf");
+    EXPECT_NE(before.find("[Daten]"), std::string::npos);
     SaveSettings(loaded, *reopened);
     ASSERT_TRUE(reopened->Flush());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(Contents("brewdial.conf"), before);
 
     // A changed field does reach the file.
     Settings changed = loaded;
@@ -601,7 +599,7 @@ TEST_F(ProfileTest, FlushReportsAFileThatCannotBeWritten) {
     EXPECT_TRUE(good->Flush());
     good->WriteProfileInt(kProfileSection, "Sound", 1);
     EXPECT_TRUE(good->Flush());
-    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(PathOf("brewdial.conf"))));
+    EXPECT_TRUE(std::filesystem::exists(PathOf("brewdial.conf")));
 
     // A plain file where the folder should be: no user, root included, can write below it.
     const std::string blocker = PathOf("blocker");
@@ -614,7 +612,7 @@ TEST_F(ProfileTest, FlushReportsAFileThatCannotBeWritten) {
     EXPECT_FALSE(bad->Flush());
     bad->WriteProfileInt(kProfileSection, "Sound", 0);
     EXPECT_FALSE(bad->Flush());
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(blocker + "/brewdial.conf")));
+    EXPECT_FALSE(std::filesystem::exists(blocker + "/brewdial.conf"));
 }
 
 } // namespace

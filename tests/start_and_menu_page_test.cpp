@@ -1,5 +1,6 @@
 #include "platform/fake/user_input.h"
 #include "res/page_controls.h"
+#include "res/resource.h"
 #include "tests/page_fixture.h"
 
 namespace {
@@ -11,6 +12,7 @@ TEST_F(StartPageTest, StartAndStayMinimizedDisablesTheOtherStartOptionsKeepingTh
     Profile().WriteProfileInt("Daten", "Start", 1);
     Profile().WriteProfileInt("Daten", "Iconmode", 1);
     Start();
+    CommandFromTray(ID_MENU_MAXIMIZE);
     SelectTab(2);
     EXPECT_TRUE(Checked(IDC_START_STAY));
     EXPECT_FALSE(Enabled(IDC_START_MINIMIZED));

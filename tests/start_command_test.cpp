@@ -85,7 +85,7 @@ TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt
     EXPECT_EQ(env->clock.Period(Dlg(), IDT_TICK), 250u);
     EXPECT_EQ(Dlg().m_nTotalTicks, 240);
 
-    Click(IDC_START);
+    Click(IDC_STOP);
     EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bLedOpen || Dlg().m_bIconStatus);
     EXPECT_EQ(env->clock.TimerCount(), 1u); // only the main dialog's clock
     EXPECT_TRUE(Dlg().m_bInactive);
@@ -105,12 +105,12 @@ TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 1500);
     EXPECT_EQ(Dlg().m_nTicks, 0);
-    Click(IDC_START);
+    Click(IDC_STOP);
 
     StartCountdown("05"); // the minutes as typed
     EXPECT_EQ(env->tray.tip, "Timer set to: 05 minutes");
     EXPECT_EQ(Dlg().m_nTotalTicks, 1200);
-    Click(IDC_START);
+    Click(IDC_STOP);
 
     // Years of minutes: as long a countdown as the tick count holds, every indicator sane.
     StartCountdown("99999999999");
@@ -125,17 +125,16 @@ TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt
 
 TEST_F(StartCommandTest, RunsStartHiddenWhenAsked) {
     StartWith({{"Ausblenden", 1}});
-    Dlg().ShowWindow(SW_SHOW);
     StartCountdown("3");
     EXPECT_FALSE(Dlg().IsWindowVisible());
-    Click(IDC_START);
+    DoubleClickTray();
+    Click(IDC_STOP);
 
-    Dlg().ShowWindow(SW_SHOW);
     ArmAlarm("12:00");
     EXPECT_FALSE(Dlg().IsWindowVisible());
+    DoubleClickTray();
     Click(IDC_START);
 
-    Dlg().ShowWindow(SW_SHOW);
     StartCountup();
     EXPECT_FALSE(Dlg().IsWindowVisible());
 }

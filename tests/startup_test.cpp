@@ -40,10 +40,16 @@ TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
     EXPECT_FALSE(ControlVisible(IDC_STOP));
     EXPECT_EQ(ControlText(IDC_START), "Start Timer");
 
-    ASSERT_EQ(Dlg().SystemMenu().size(), 2u);
-    EXPECT_EQ(Dlg().SystemMenu()[0].first, 0u); // separator
-    EXPECT_EQ(Dlg().SystemMenu()[1].first, IDM_ABOUTBOX);
-    EXPECT_EQ(Dlg().SystemMenu()[1].second, "Inf&o über Brewdial...");
+    env->modal.ExpectPopup([](const std::vector<PopupMenuItem>& items) {
+        EXPECT_EQ(items.size(), 2u);
+        if (items.size() == 2) {
+            EXPECT_EQ(items[0].id, 0u); // separator
+            EXPECT_EQ(items[1].id, IDM_ABOUTBOX);
+            EXPECT_EQ(items[1].text, "Inf&o über Brewdial...");
+        }
+        return 0u; // dismissed
+    });
+    RightClick(Dlg(), CPoint{1, 1}); // the system menu, on the dialog's background
 
     EXPECT_TRUE(Dlg().m_bInactive);
     EXPECT_FALSE(Dlg().m_bPaused || Dlg().m_bAlarmArmed || Dlg().m_bTimerRunning || Dlg().m_bCountupRunning);
@@ -108,7 +114,7 @@ TEST_F(StartupTest, EnterAndTheExitCommandEndTheProgramLikeClose) {
     TearDown();
     SetUp();
     Start();
-    app->DispatchCommand(ID_MENU_EXIT);
+    CommandFromTray(ID_MENU_EXIT);
     EXPECT_TRUE(Ended());
     EXPECT_EQ(ReopenProfile()->GetProfileString("Daten", "Skip", ""), "1");
 }
@@ -165,8 +171,8 @@ TEST(ToolTip, IsCutTo63CharactersNeverInsideACharacter) {
 namespace {
 
 TEST(StartupFailure, AnUnwritableProfileIsReportedAtClose) {
-    QTemporaryDir dir;
-    const std::string blocker = dir.filePath("not-a-folder").toStdString();
+    TempFolder dir;
+    const std::string blocker = dir.FilePath("not-a-folder");
     FILE* f = std::fopen(blocker.c_str(), "w");
     ASSERT_NE(f, nullptr);
     std::fclose(f);
@@ -176,7 +182,8 @@ TEST(StartupFailure, AnUnwritableProfileIsReportedAtClose) {
     EXPECT_EQ(app.m_pTimerDlg->m_settings.timer.strMessage, "Hier Text eingeben.");
 
     ::testing::internal::CaptureStderr();
-    app.m_pTimerDlg->DispatchNotify(IDC_CLOSE, BN_CLICKED);
+    app.m_pTimerDlg->ShowWindow(SW_SHOW);
+    ClickButton(*app.m_pTimerDlg->GetDlgItem(IDC_CLOSE));
     const std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(errors.find("could not be written"), std::string::npos);
     EXPECT_TRUE(app.MainWindowGone());

@@ -181,18 +181,19 @@ TEST_F(TabSwitchingTest, CloseBoxKeepsAnEditOfTheShownPageExceptOn3DOptions) {
     ExpectOnlyPageOfTab(0);
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), -1); // hiding writes nothing
 
-    Dlg().ShowWindow(SW_SHOW);
+    DoubleClickTray();
     SelectTab(3);
     ReplaceText(Item(IDC_MENU1_TEXT), "Kurz");
     CloseBox(Dlg());
     EXPECT_EQ(Dlg().m_settings.menu.strMenuText[0], "Kurz");
 
-    Dlg().ShowWindow(SW_SHOW);
+    DoubleClickTray();
     SelectTab(4);
     PressKeyIn(Item(IDC_PARTS), Key::Up);
     CloseBox(Dlg());
     EXPECT_EQ(Dlg().m_settings.disk3D.strParts, "50");
 
+    DoubleClickTray();
     Click(IDC_CLOSE); // the page is destroyed and written back before the profile
     EXPECT_EQ(ReopenProfile()->GetProfileString("Daten", "Parts", ""), "51");
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 9);
@@ -209,6 +210,7 @@ TEST_F(TabSwitchingTest, ASelectionOutsideTheFiveTabsLeavesNoPage) {
     EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "7");
     Dlg().SaveShownPageForStart();
     CloseBox(Dlg());
+    DoubleClickTray();
     Click(IDC_CLOSE);
     EXPECT_TRUE(Ended());
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 7);
@@ -269,7 +271,6 @@ TEST_F(TabSwitchingTest, SystemMenuAndMenuPageOpenTheAboutBox) {
         shown = true;
         EXPECT_EQ(about.GetWindowText(), "Brewdial");
         PressKey(about, Key::Escape);
-        return 0;
     });
     // The page lies over most of the dialog: a right-click on it is one on the dialog.
     CRect onPage = Page().GetWindowRect();
@@ -278,19 +279,13 @@ TEST_F(TabSwitchingTest, SystemMenuAndMenuPageOpenTheAboutBox) {
     EXPECT_TRUE(shown);
 
     // Only the command's upper bits count.
-    env->modal.ExpectDialog(IDD_ABOUTBOX, [](CDialog& about) {
-        ClickButton(*about.GetDlgItem(IDOK));
-        return 0;
-    });
-    Dlg().DispatchSysCommand(IDM_ABOUTBOX | 0x3);
-    Dlg().DispatchSysCommand(0xF060); // another system command opens nothing
+    env->modal.ExpectDialog(IDD_ABOUTBOX, [](CDialog& about) { ClickButton(*about.GetDlgItem(IDOK)); });
+    SystemCommand(Dlg(), IDM_ABOUTBOX | 0x3);
+    SystemCommand(Dlg(), 0xF060); // another system command opens nothing
 
     SelectTab(3);
     ReplaceText(Item(IDC_MENU1_TEXT), "Kurz");
-    env->modal.ExpectDialog(IDD_ABOUTBOX, [](CDialog& about) {
-        PressKey(about, Key::Return);
-        return 0;
-    });
+    env->modal.ExpectDialog(IDD_ABOUTBOX, [](CDialog& about) { PressKey(about, Key::Return); });
     ClickItem(IDC_ABOUT);
     EXPECT_EQ(env->modal.Pending(), 0u);
     EXPECT_EQ(Text(IDC_MENU1_TEXT), "Kurz");

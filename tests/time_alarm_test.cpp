@@ -62,6 +62,7 @@ TEST_F(TimeAlarmTest, TheCurrentMinuteFiresWithinASecond) {
 TEST_F(TimeAlarmTest, RestoresTheDialogEvenWithStartAndStayMinimized) {
     env->clock.SetTimeOfDay(9, 59, 59);
     StartWith({{"startstay", 1}});
+    CommandFromTray(ID_MENU_MAXIMIZE);
     ArmAlarm("10:00");
     EXPECT_FALSE(Dlg().IsWindowVisible());
     ExpectNotice([&](CDialog&) { EXPECT_FALSE(Dlg().IsWindowVisible()); });
@@ -91,8 +92,9 @@ TEST_F(TimeAlarmTest, CloseAfterAlarmShowsTheNoticeThenSavesAndEnds) {
 TEST_F(TimeAlarmTest, CountupStartedInsideTheNoticeGoesOn) {
     env->clock.SetTimeOfDay(9, 59, 59);
     StartWith({{"Ende", 1}, {"startstay", 1}});
+    CommandFromTray(ID_MENU_MAXIMIZE);
     ArmAlarm("10:00");
-    ExpectNotice([&](CDialog&) { StartCountup(); });
+    ExpectNotice([&](CDialog&) { CommandFromTray(ID_MENU_COUNTUP); });
     Advance(1000);
     EXPECT_FALSE(Ended());
     ASSERT_TRUE(Dlg().m_bCountupRunning);

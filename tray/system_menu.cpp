@@ -4,7 +4,7 @@
 
 void CTimerDlg::OnSysCommand(UINT id, LPARAM lParam) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg dlg;
+        CAboutDlg dlg(App());
         dlg.DoModal();
         return;
     }

@@ -5,15 +5,11 @@
 #include "res/resource.h"
 #include "tray/tool_tip.h"
 
-namespace {
-
-bool Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,
-            const std::string& tip) {
+bool CTimerDlg::Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,
+                       const std::string& tip) {
     NotifyIconData data{wnd, id, flags, callbackMessage, icon, CutToolTip(tip)};
-    return AfxGetApp()->GetServices().tray.NotifyIcon(message, data);
+    return GetServices().tray.NotifyIcon(message, data);
 }
-
-} // namespace
 
 bool CTimerDlg::AddTrayIcon(CWnd* wnd, UINT id, HICON icon, const char* tip) {
     return Notify(NIM_ADD, wnd, id, NIF_MESSAGE | NIF_ICON | NIF_TIP, WM_TRAYNOTIFY, icon, tip ? tip : "");

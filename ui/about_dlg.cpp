@@ -2,4 +2,4 @@
 
 #include "res/resource.h"
 
-CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX, nullptr) {}
+CAboutDlg::CAboutDlg(CWinApp& app) : CDialog(IDD_ABOUTBOX, app) {}

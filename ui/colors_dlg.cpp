@@ -16,7 +16,7 @@ int ComponentByte(double component) {
 
 } // namespace
 
-CColorsDlg::CColorsDlg(CWnd* parent) : CDialog(IDD_COLORS, parent) {}
+CColorsDlg::CColorsDlg(CWnd& parent) : CDialog(IDD_COLORS, parent) {}
 
 void CColorsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);

@@ -7,7 +7,7 @@
 
 class CColorsDlg : public CDialog {
 public:
-    explicit CColorsDlg(CWnd* parent);
+    explicit CColorsDlg(CWnd& parent);
 
     // Fills slot's swatch (1 to 6) with its colour, inside the swatch's frame.
     void PaintSwatch(int slot);

@@ -21,7 +21,7 @@ std::string DiskTypeText(int diskType) {
 
 } // namespace
 
-C3DOptionsPage::C3DOptionsPage(CWnd* parent, Disk3DSettings* settings)
+C3DOptionsPage::C3DOptionsPage(CWnd& parent, Disk3DSettings* settings)
     : CDialog(IDD_3DOPTIONSPAGE, parent), m_pSettings(settings) {}
 
 void C3DOptionsPage::DoDataExchange(CDataExchange* pDX) {
@@ -78,7 +78,7 @@ void C3DOptionsPage::StoreDiskType() {
 }
 
 void C3DOptionsPage::OnColor() {
-    CColorsDlg dlg(nullptr);
+    CColorsDlg dlg(*this);
     const std::array<RgbColor*, 6> slots = ColorSlots(*m_pSettings);
     for (size_t i = 0; i < slots.size(); ++i) {
         dlg.m_colors[i] = *slots[i];

@@ -8,7 +8,7 @@
 
 class C3DOptionsPage : public CDialog {
 public:
-    C3DOptionsPage(CWnd* parent, Disk3DSettings* settings);
+    C3DOptionsPage(CWnd& parent, Disk3DSettings* settings);
 
     // Reads the controls into the settings; the page stays open.
     void SaveToSettings();

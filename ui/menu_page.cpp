@@ -11,7 +11,7 @@ constexpr int kMinutesIds[3] = {IDC_MENU1_MINUTES, IDC_MENU2_MINUTES, IDC_MENU3_
 
 } // namespace
 
-CMenuPage::CMenuPage(CWnd* parent, MenuSettings* settings)
+CMenuPage::CMenuPage(CWnd& parent, MenuSettings* settings)
     : CDialog(IDD_MENUPAGE, parent), m_pSettings(settings) {}
 
 void CMenuPage::DoDataExchange(CDataExchange* pDX) {
@@ -40,7 +40,7 @@ BOOL CMenuPage::OnInitDialog() {
 }
 
 void CMenuPage::OnAbout() {
-    CAboutDlg dlg;
+    CAboutDlg dlg(App());
     dlg.DoModal();
 }
 

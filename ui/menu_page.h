@@ -8,7 +8,7 @@
 
 class CMenuPage : public CDialog {
 public:
-    CMenuPage(CWnd* parent, MenuSettings* settings);
+    CMenuPage(CWnd& parent, MenuSettings* settings);
 
     // Reads the controls into the settings; the page stays open.
     void SaveToSettings();

@@ -13,7 +13,7 @@ std::string FileNameOf(const std::string& path) {
 
 } // namespace
 
-COptionsPage::COptionsPage(CWnd* parent, OptionsSettings* settings)
+COptionsPage::COptionsPage(CWnd& parent, OptionsSettings* settings)
     : CDialog(IDD_OPTIONSPAGE, parent), m_pSettings(settings) {}
 
 void COptionsPage::DoDataExchange(CDataExchange* pDX) {

@@ -8,7 +8,7 @@
 
 class COptionsPage : public CDialog {
 public:
-    COptionsPage(CWnd* parent, OptionsSettings* settings);
+    COptionsPage(CWnd& parent, OptionsSettings* settings);
 
     // Reads the controls into the settings; the page stays open.
     void SaveToSettings();

@@ -3,7 +3,7 @@
 #include "res/page_controls.h"
 #include "res/resource.h"
 
-CStartPage::CStartPage(CWnd* parent, StartSettings* settings)
+CStartPage::CStartPage(CWnd& parent, StartSettings* settings)
     : CDialog(IDD_STARTPAGE, parent), m_pSettings(settings) {}
 
 void CStartPage::DoDataExchange(CDataExchange* pDX) {

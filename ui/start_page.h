@@ -7,7 +7,7 @@
 
 class CStartPage : public CDialog {
 public:
-    CStartPage(CWnd* parent, StartSettings* settings);
+    CStartPage(CWnd& parent, StartSettings* settings);
 
     // Reads the controls into the settings; the page stays open.
     void SaveToSettings();

@@ -9,24 +9,24 @@ void CTimerDlg::OnSelChangeTab() {
     DestroyShownPage();
     switch (m_tabCtrl.GetCurSel()) {
     case 0:
-        m_pCurrentPage = m_pTimerPage = new CTimerPage(this, &m_settings.timer, &m_bInactive);
+        m_pCurrentPage = m_pTimerPage = new CTimerPage(*this, &m_settings.timer, &m_bInactive);
         break;
     case 1:
-        m_pCurrentPage = m_pOptionsPage = new COptionsPage(this, &m_settings.options);
+        m_pCurrentPage = m_pOptionsPage = new COptionsPage(*this, &m_settings.options);
         break;
     case 2:
-        m_pCurrentPage = m_pStartPage = new CStartPage(this, &m_settings.start);
+        m_pCurrentPage = m_pStartPage = new CStartPage(*this, &m_settings.start);
         break;
     case 3:
-        m_pCurrentPage = m_pMenuPage = new CMenuPage(this, &m_settings.menu);
+        m_pCurrentPage = m_pMenuPage = new CMenuPage(*this, &m_settings.menu);
         break;
     case 4:
-        m_pCurrentPage = m_p3DOptionsPage = new C3DOptionsPage(this, &m_settings.disk3D);
+        m_pCurrentPage = m_p3DOptionsPage = new C3DOptionsPage(*this, &m_settings.disk3D);
         break;
     default:
         return;
     }
-    m_pCurrentPage->Create(this);
+    m_pCurrentPage->Create();
     RedrawWindow();
 }
 

@@ -16,7 +16,7 @@ bool IsTimeMode(int mode) {
 
 } // namespace
 
-CTimerPage::CTimerPage(CWnd* parent, TimerSettings* settings, bool* inactive)
+CTimerPage::CTimerPage(CWnd& parent, TimerSettings* settings, bool* inactive)
     : CDialog(IDD_TIMERPAGE, parent), m_pSettings(settings), m_pbInactive(inactive) {}
 
 void CTimerPage::DoDataExchange(CDataExchange* pDX) {

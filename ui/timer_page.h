@@ -8,7 +8,7 @@
 
 class CTimerPage : public CDialog {
 public:
-    CTimerPage(CWnd* parent, TimerSettings* settings, bool* inactive);
+    CTimerPage(CWnd& parent, TimerSettings* settings, bool* inactive);
 
     // Reads the controls into the settings; the page stays open.
     void SaveToSettings();

@@ -3,7 +3,7 @@
 #include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_profile_store.h"
-#include "platform/wnd.h"
+#include "platform/qt/wnd_access.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ void VirtualClock::Advance(long long ms) {
         next->serial = m_serial++;
         CWnd* wnd = next->wnd;
         const UINT_PTR id = next->id;
-        wnd->DispatchTimer(id); // may kill or set timers, or advance the clock itself
+        WndAccess::Timer(*wnd, id); // may kill or set timers, or advance the clock itself
         if (m_now > end) {
             return;
         }
@@ -108,7 +108,7 @@ void ScriptedModal::ExpectPopup(std::function<UINT(const std::vector<PopupMenuIt
 
 std::optional<ScriptedModal::Answer> ScriptedModal::Take(Kind kind, const std::string& what) {
     if (m_queue.empty() || m_queue.front().kind != kind) {
-        unexpected.push_back(what);
+        failures.push_back("unexpected " + what);
         return std::nullopt;
     }
     Answer a = std::move(m_queue.front());
@@ -117,26 +117,36 @@ std::optional<ScriptedModal::Answer> ScriptedModal::Take(Kind kind, const std::s
 }
 
 int ScriptedModal::RunModal(CDialog& dlg) {
-    std::optional<Answer> a = Take(Kind::Dialog, "dialog " + std::to_string(dlg.TemplateId()));
+    const std::string name = "dialog " + std::to_string(dlg.TemplateId());
+    std::optional<Answer> a = Take(Kind::Dialog, name);
     if (!a) {
-        return 2;
+        return IDCANCEL;
     }
     if (a->templateId != dlg.TemplateId()) {
-        unexpected.push_back("dialog " + std::to_string(dlg.TemplateId()) + " instead of " +
-                             std::to_string(a->templateId));
-        return 2;
+        failures.push_back(name + " instead of " + std::to_string(a->templateId));
+        return IDCANCEL;
     }
-    m_ended.emplace_back();
-    const int scripted = a->dialog(dlg);
-    const std::optional<int> ended = m_ended.back();
-    m_ended.pop_back();
-    return ended.value_or(scripted);
+    m_open.push_back(Open{&dlg, std::nullopt});
+    dlg.ShowWindow(SW_SHOW); // as the real loop shows it
+    a->dialog(dlg);
+    const std::optional<int> ended = m_open.back().result;
+    m_open.pop_back();
+    if (!ended) {
+        failures.push_back(name + " never ended itself: its modal loop would still run");
+        return IDCANCEL;
+    }
+    return *ended;
 }
 
-void ScriptedModal::EndModal(CDialog&, int result) {
-    if (!m_ended.empty()) {
-        m_ended.back() = result;
+void ScriptedModal::EndModal(CDialog& dlg, int result) {
+    for (Open& open : m_open) {
+        if (open.dialog == &dlg) {
+            open.result = result;
+            dlg.ShowWindow(SW_HIDE); // as the real loop hides it before it returns
+            return;
+        }
     }
+    failures.push_back("dialog " + std::to_string(dlg.TemplateId()) + " ended outside its modal loop");
 }
 
 int ScriptedModal::MessageBox(CWnd*, const std::string& text, const std::string& caption, UINT type) {
@@ -166,15 +176,21 @@ bool RecordingTray::NotifyIcon(DWORD message, const NotifyIconData& data) {
         onNotify(message);
     }
     calls.push_back(TrayCall{message, data});
+    // As the real notification area: one icon per window and id, added once, changed and
+    // deleted only while it is there.
+    const bool same = present && window == data.window && id == data.id;
     if (message == NIM_ADD) {
+        if (present) {
+            return false;
+        }
         present = true;
         window = data.window;
         id = data.id;
+    } else if (!same) {
+        return false;
     } else if (message == NIM_DELETE) {
         present = false;
         return true;
-    } else if (!present) {
-        return false;
     }
     if (data.flags & NIF_MESSAGE) {
         callbackMessage = data.callbackMessage;
@@ -185,13 +201,15 @@ bool RecordingTray::NotifyIcon(DWORD message, const NotifyIconData& data) {
     if (data.flags & NIF_TIP) {
         tip = data.tip;
     }
-    return true;
+    return message != NIM_ADD || hostAvailable;
 }
 
 void RecordingTray::Click(UINT mouseMessage) {
-    if (present && window) {
-        window->SendMessage(callbackMessage, id, mouseMessage);
+    if (!present || !window) {
+        failures.push_back("a click on the tray icon while none is shown");
+        return;
     }
+    window->SendMessage(callbackMessage, id, mouseMessage);
 }
 
 bool RecordingSound::PlaySound(const std::string& path, UINT flags) {

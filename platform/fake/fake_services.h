@@ -49,10 +49,11 @@ struct MessageBoxCall {
 };
 
 // Modal loops answered by a queue of scripts. A script runs while its loop is "open", so it
-// may advance the clock or send commands, exactly as the user could.
+// may advance the clock, press the dialog's buttons or send commands, exactly as the user
+// could. As with the real loop, a dialog returns only when it has ended itself.
 class ScriptedModal : public ModalService {
 public:
-    using DialogScript = std::function<int(CDialog&)>;
+    using DialogScript = std::function<void(CDialog&)>;
     void ExpectDialog(int templateId, DialogScript script);
     void ExpectMessageBox(int answer = 1);
     void ExpectOpenFile(std::optional<std::string> path);
@@ -69,8 +70,12 @@ public:
 
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<std::string> fileFilters;
-    std::vector<std::string> unexpected; // calls no script was queued for
+    // Calls no script was queued for, dialogs that never ended, and user actions the real
+    // desktop would have refused.
+    std::vector<std::string> failures;
     size_t Pending() const { return m_queue.size(); }
+    // The innermost dialog whose modal loop is running, or null.
+    CDialog* OpenDialog() const { return m_open.empty() ? nullptr : m_open.back().dialog; }
 
 private:
     enum class Kind { Dialog, MessageBox, OpenFile, Color, Popup };
@@ -84,8 +89,12 @@ private:
         std::function<UINT(const std::vector<PopupMenuItem>&)> popup;
     };
     std::optional<Answer> Take(Kind kind, const std::string& what);
+    struct Open {
+        CDialog* dialog;
+        std::optional<int> result; // set when the dialog ends itself
+    };
     std::deque<Answer> m_queue;
-    std::vector<std::optional<int>> m_ended; // per open dialog, innermost last
+    std::vector<Open> m_open; // innermost last
 };
 
 struct TrayCall {
@@ -104,9 +113,12 @@ public:
     CWnd* window = nullptr;
     UINT id = 0;
     std::vector<TrayCall> calls;
+    bool hostAvailable = true;                   // what an add answers: a tray host shows the icon
     std::function<void(DWORD message)> onNotify; // runs before a call takes effect
-    // A mouse event on the icon, delivered as the shell would.
+    // A mouse event on the icon, delivered as the shell would; a click where no icon shows is
+    // refused and recorded.
     void Click(UINT mouseMessage);
+    std::vector<std::string> failures;
 };
 
 struct SoundCall {

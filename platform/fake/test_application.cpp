@@ -1,6 +1,7 @@
 #include "platform/fake/test_application.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -15,4 +16,8 @@ int RunWithTestApplication(int& argc, char** argv, const std::function<int()>& r
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     return run();
+}
+
+void ProcessDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -4,3 +4,6 @@
 #include <functional>
 
 int RunWithTestApplication(int& argc, char** argv, const std::function<int()>& run);
+
+// Deletes the widgets of windows destroyed so far, as the event loop would once it runs again.
+void ProcessDeferredDeletes();

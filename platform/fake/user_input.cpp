@@ -1,6 +1,9 @@
 #include "platform/fake/user_input.h"
 
-#include "platform/wnd.h"
+#include "platform/app.h"
+#include "platform/dialog.h"
+#include "platform/fake/fake_services.h"
+#include "platform/qt/wnd_access.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,21 +43,60 @@ void Send(QWidget* target, int key, const QString& text = QString()) {
     QApplication::sendEvent(target, &release);
 }
 
+std::string Describe(CWnd& wnd) {
+    const std::string text = wnd.GetWindowText();
+    return "control " + std::to_string(wnd.GetDlgCtrlID()) + (text.empty() ? "" : " \"" + text + "\"");
+}
+
+// The widget a user action reaches, or null, with the refusal recorded, where the real desktop
+// would not deliver it: a window not shown, a disabled control, or a window that an open modal
+// dialog blocks.
+QWidget* Reachable(CWnd& wnd, const char* action, bool mustBeEnabled = true) {
+    QWidget* w = WndAccess::Widget(wnd);
+    auto* modal = dynamic_cast<ScriptedModal*>(&WndAccess::App(wnd).GetServices().modal);
+    std::string refusal;
+    if (!w) {
+        refusal = "no window";
+    } else if (!w->isVisible()) {
+        refusal = "not shown";
+    } else if (mustBeEnabled && !w->isEnabled()) {
+        refusal = "disabled";
+    } else if (CDialog* open = modal ? modal->OpenDialog() : nullptr) {
+        QWidget* modalWindow = WndAccess::Widget(*open);
+        if (modalWindow && w->window() != modalWindow) {
+            refusal = "behind the open modal dialog " + std::to_string(open->TemplateId());
+        }
+    }
+    if (refusal.empty()) {
+        return w;
+    }
+    if (modal) {
+        modal->failures.push_back(std::string(action) + " on " + Describe(wnd) + " refused: " + refusal);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void PressKey(CWnd& window, Key key) {
-    QWidget* w = window.Widget();
-    QWidget* focus = w->focusWidget() ? w->focusWidget() : w;
-    Send(focus, QtKey(key), key == Key::Return ? QStringLiteral("\r") : QString());
+    if (QWidget* w = Reachable(window, "key press")) {
+        QWidget* focus = w->focusWidget() ? w->focusWidget() : w;
+        Send(focus, QtKey(key), key == Key::Return ? QStringLiteral("\r") : QString());
+    }
 }
 
 void PressKeyIn(CWnd& control, Key key) {
-    control.Widget()->setFocus();
-    Send(control.Widget(), QtKey(key), key == Key::Return ? QStringLiteral("\r") : QString());
+    if (QWidget* w = Reachable(control, "key press")) {
+        w->setFocus();
+        Send(w, QtKey(key), key == Key::Return ? QStringLiteral("\r") : QString());
+    }
 }
 
 void TypeText(CWnd& control, const std::string& text) {
-    QWidget* w = control.Widget();
+    QWidget* w = Reachable(control, "typing");
+    if (!w) {
+        return;
+    }
     w->setFocus();
     for (const QChar c : QString::fromStdString(text)) {
         Send(w, c.toUpper().unicode(), QString(c)); // Qt key codes of letters and digits are their ASCII
@@ -62,33 +104,44 @@ void TypeText(CWnd& control, const std::string& text) {
 }
 
 void ReplaceText(CWnd& control, const std::string& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget())) {
+    QWidget* w = Reachable(control, "typing");
+    if (!w) {
+        return;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->selectAll();
-    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(control.Widget())) {
+    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) {
         multi->selectAll();
     }
-    control.Widget()->setFocus();
-    Send(control.Widget(), Qt::Key_Delete);
+    w->setFocus();
+    Send(w, Qt::Key_Delete);
     TypeText(control, text);
 }
 
 void PasteText(CWnd& control, const std::string& text) {
+    QWidget* w = Reachable(control, "pasting");
+    if (!w) {
+        return;
+    }
     QApplication::clipboard()->setText(QString::fromStdString(text));
-    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget())) {
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->paste();
-    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(control.Widget())) {
+    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) {
         multi->paste();
     }
 }
 
 void ClickButton(CWnd& button) {
-    if (auto* b = qobject_cast<QAbstractButton*>(button.Widget())) {
+    if (auto* b = qobject_cast<QAbstractButton*>(Reachable(button, "click"))) {
         b->click();
     }
 }
 
 void RightClick(CWnd& window, CPoint clientPoint) {
-    QWidget* w = window.Widget();
+    QWidget* w = Reachable(window, "right-click", false);
+    if (!w) {
+        return;
+    }
     const QPoint at(clientPoint.x, clientPoint.y);
     QWidget* target = w->childAt(at) ? w->childAt(at) : w;
     const QPoint global = w->mapToGlobal(at);
@@ -97,7 +150,11 @@ void RightClick(CWnd& window, CPoint clientPoint) {
 }
 
 void ClickTab(CWnd& tabControl, int index) {
-    auto* bar = tabControl.Widget()->findChild<QTabBar*>();
+    QWidget* w = Reachable(tabControl, "tab click");
+    auto* bar = w ? w->findChild<QTabBar*>() : nullptr;
+    if (!bar) {
+        return;
+    }
     const QPointF at = bar->tabRect(index).center();
     const QPointF global = bar->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -107,11 +164,41 @@ void ClickTab(CWnd& tabControl, int index) {
 }
 
 void ChooseListItem(CWnd& list, int index) {
-    auto* combo = qobject_cast<QComboBox*>(list.Widget());
-    combo->setCurrentIndex(index);
-    combo->hidePopup();
+    if (auto* combo = qobject_cast<QComboBox*>(Reachable(list, "list choice"))) {
+        combo->setCurrentIndex(index);
+        combo->hidePopup();
+    }
 }
 
 void CloseBox(CWnd& window) {
-    window.Widget()->close();
+    if (QWidget* w = Reachable(window, "close box", false)) {
+        w->close();
+    }
+}
+
+void MovePointer(CWnd& window, CPoint clientPoint) {
+    QWidget* w = Reachable(window, "pointer move", false);
+    if (!w) {
+        return;
+    }
+    // The widget under the pointer gets the move; one that ignores it passes it to its parent.
+    const QPoint at(clientPoint.x, clientPoint.y);
+    QWidget* target = w->childAt(at) ? w->childAt(at) : w;
+    const QPointF local = target->mapFrom(w, QPointF(at));
+    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+void EndUserDrag(CWnd& window) {
+    if (Reachable(window, "drag", false)) {
+        WndAccess::CaptureChanged(window);
+        WndAccess::CaptureChanged(window);
+    }
+}
+
+void SystemCommand(CWnd& window, UINT id) {
+    if (Reachable(window, "system command", false)) {
+        WndAccess::SysCommand(window, id);
+    }
 }

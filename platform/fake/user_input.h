@@ -1,5 +1,7 @@
 #pragma once
-// Real keyboard and mouse input on real windows, as a user gives it.
+// Real keyboard and mouse input on real windows, as a user gives it. Like the real desktop,
+// every verb refuses a hidden or disabled control and a window that an open modal dialog
+// blocks; a refusal fails the test (it is recorded with the modal service's failures).
 #include "platform/types.h"
 
 #include <string>
@@ -27,3 +29,11 @@ void ClickTab(CWnd& tabControl, int index);
 void ChooseListItem(CWnd& list, int index);
 // Closes a window by its caption's close box.
 void CloseBox(CWnd& window);
+// Moves the mouse pointer over a point of a window's client area: the window, or the control
+// there, gets the move as the real desktop delivers it.
+void MovePointer(CWnd& window, CPoint clientPoint);
+// The user drops a window dragged by its caption: the pair of capture changes the layer
+// reports when a move the user made has stopped.
+void EndUserDrag(CWnd& window);
+// A command of the window's system menu.
+void SystemCommand(CWnd& window, UINT id);

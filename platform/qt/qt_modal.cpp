@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/wnd_access.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -11,7 +12,8 @@
 namespace {
 
 QWidget* OwnerWidget(CWnd* owner) {
-    return owner && owner->Widget() && owner->Widget()->isVisible() ? owner->Widget() : nullptr;
+    QWidget* w = owner ? WndAccess::Widget(*owner) : nullptr;
+    return w && w->isVisible() ? w : nullptr;
 }
 
 // "Description (*.ext)|*.ext||" becomes Qt's "Description (*.ext)".
@@ -32,12 +34,12 @@ QString QtFilter(const std::string& filter) {
 } // namespace
 
 int QtModalService::RunModal(CDialog& dlg) {
-    auto* dialog = qobject_cast<QDialog*>(dlg.Widget());
+    auto* dialog = qobject_cast<QDialog*>(WndAccess::Widget(dlg));
     return dialog ? dialog->exec() : IDCANCEL;
 }
 
 void QtModalService::EndModal(CDialog& dlg, int result) {
-    if (auto* dialog = qobject_cast<QDialog*>(dlg.Widget())) {
+    if (auto* dialog = qobject_cast<QDialog*>(WndAccess::Widget(dlg))) {
         dialog->done(result);
     }
 }

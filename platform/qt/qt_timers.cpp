@@ -1,5 +1,5 @@
 #include "platform/qt/qt_services.h"
-#include "platform/wnd.h"
+#include "platform/qt/wnd_access.h"
 
 #include <QTimer>
 
@@ -16,7 +16,7 @@ void QtTimerService::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
         // Coarse timers fire up to 5 % early, and the countdown counts these ticks.
         timer->setTimerType(Qt::PreciseTimer);
         CWnd* target = &wnd;
-        QObject::connect(timer, &QTimer::timeout, timer, [target, id] { target->DispatchTimer(id); });
+        QObject::connect(timer, &QTimer::timeout, timer, [target, id] { WndAccess::Timer(*target, id); });
     }
     timer->start(static_cast<int>(ms));
 }

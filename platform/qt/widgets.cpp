@@ -1,7 +1,7 @@
 #include "platform/qt/widgets.h"
 
 #include "platform/messages.h"
-#include "platform/wnd.h"
+#include "platform/qt/wnd_access.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -34,8 +34,8 @@ WindowHost::WindowHost(CWnd& owner, QWidget* parent, bool child) : QDialog(paren
     m_moveSettled.setInterval(250);
     // A move that has stopped is the end of a drag: the two capture changes Windows sends.
     connect(&m_moveSettled, &QTimer::timeout, this, [this] {
-        m_owner.DispatchCaptureChanged();
-        m_owner.DispatchCaptureChanged();
+        WndAccess::CaptureChanged(m_owner);
+        WndAccess::CaptureChanged(m_owner);
     });
 }
 
@@ -52,7 +52,7 @@ void WindowHost::Fill(const QRect& rect, const QColor& color) {
 void WindowHost::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     m_painting = true; // what the window paints now needs no further update
-    m_owner.DispatchPaint();
+    WndAccess::Paint(m_owner);
     m_painting = false;
     QPainter painter(this);
     for (const Filled& f : m_filled) {
@@ -71,11 +71,11 @@ void WindowHost::keyPressEvent(QKeyEvent* event) {
         if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
             button->click();
         } else {
-            m_owner.DispatchCommand(IDOK);
+            WndAccess::Command(m_owner, IDOK);
         }
         return;
     case Qt::Key_Escape:
-        m_owner.DispatchCommand(IDCANCEL);
+        WndAccess::Command(m_owner, IDCANCEL);
         return;
     default:
         QWidget::keyPressEvent(event);
@@ -84,12 +84,12 @@ void WindowHost::keyPressEvent(QKeyEvent* event) {
 
 void WindowHost::closeEvent(QCloseEvent* event) {
     event->ignore(); // the window decides itself what closing means
-    m_owner.DispatchClose();
+    WndAccess::Close(m_owner);
 }
 
 void WindowHost::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    m_owner.DispatchMouseMove(CPoint{p.x(), p.y()});
+    WndAccess::MouseMove(m_owner, CPoint{p.x(), p.y()});
 }
 
 void WindowHost::moveEvent(QMoveEvent* event) {
@@ -100,12 +100,12 @@ void WindowHost::moveEvent(QMoveEvent* event) {
 }
 
 void WindowHost::contextMenuEvent(QContextMenuEvent* event) {
-    if (m_owner.SystemMenu().empty() && !isWindow()) {
+    if (!WndAccess::HasSystemMenu(m_owner) && !isWindow()) {
         event->ignore(); // a page's background belongs to the dialog it lies in
         return;
     }
     const QPoint p = event->globalPos();
-    m_owner.ShowSystemMenu(CPoint{p.x(), p.y()});
+    WndAccess::ShowSystemMenu(m_owner, CPoint{p.x(), p.y()});
 }
 
 namespace {
@@ -410,6 +410,8 @@ QWidget* MakeEdit(const ControlTemplate& c, QWidget* window) {
 
 QWidget* MakeStatic(const ControlTemplate& c, QWidget* window) {
     auto* label = new QLabel(window);
+    // A static is transparent to the mouse: the window under it gets the moves and clicks.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
     switch (c.kind) {
     case ControlKind::StaticIcon:
         label->setPixmap(IconResource(c.resource).pixmap(32, 32));
@@ -446,7 +448,7 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
     for (const ControlTemplate& c : tmpl.controls) {
         QWidget* w = nullptr;
         const int id = c.id;
-        auto notify = [&owner, id](UINT code) { owner.DispatchNotify(id, code); };
+        auto notify = [&owner, id](UINT code) { WndAccess::Notify(owner, id, code); };
         switch (c.kind) {
         case ControlKind::PushButton:
         case ControlKind::DefPushButton: {

@@ -1,0 +1,34 @@
+#pragma once
+// The layer's own access to a window: the widget behind it and the entry points through which
+// the widget's events reach the window's handlers. Nothing outside platform/ sees this.
+#include "platform/wnd.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class WidgetLink {
+public:
+    QPointer<QWidget> widget; // cleared by Qt when the widget goes, also with its parent
+    bool owned = false;       // the window deletes it when it is destroyed
+};
+
+class WndAccess {
+public:
+    static QWidget* Widget(const CWnd& wnd);
+    // The window takes the widget as its own: destroying the window deletes it.
+    static void Own(CWnd& wnd, QWidget* widget, CWinApp& app);
+    // The window stands for a control that its dialog's widget owns.
+    static void Attach(CWnd& wnd, QWidget* widget, int id, CWinApp& app);
+    static CWinApp& App(const CWnd& wnd) { return wnd.App(); }
+
+    static void Timer(CWnd& wnd, UINT_PTR id) { wnd.OnTimer(id); }
+    static void Close(CWnd& wnd) { wnd.OnClose(); }
+    static void MouseMove(CWnd& wnd, CPoint point) { wnd.OnMouseMove(0, point); }
+    static void CaptureChanged(CWnd& wnd) { wnd.OnCaptureChanged(); }
+    static void SysCommand(CWnd& wnd, UINT id) { wnd.OnSysCommand(id, 0); }
+    static void Paint(CWnd& wnd) { wnd.OnPaint(); }
+    static bool Command(CWnd& wnd, UINT id) { return wnd.OnCmdMsg(id); }
+    static bool Notify(CWnd& wnd, int controlId, UINT code) { return wnd.OnNotify(controlId, code); }
+    static bool HasSystemMenu(const CWnd& wnd) { return !wnd.m_systemMenu.empty(); }
+    static void ShowSystemMenu(CWnd& wnd, CPoint at) { wnd.ShowSystemMenu(at); }
+};

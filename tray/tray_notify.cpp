@@ -1,0 +1,76 @@
+// The tray icon's mouse events: the double-click and the popup menu, and bringing back the
+// hidden main dialog.
+#include "app/timer_dlg.h"
+#include "platform/app.h"
+#include "platform/messages.h"
+#include "platform/services.h"
+#include "res/resource.h"
+#include "ui/menu_page.h"
+
+#include <vector>
+
+namespace {
+
+constexpr size_t kTrayPopup = 1; // the English submenu; the German one is never shown
+
+void SetItemText(std::vector<PopupMenuItem>& items, UINT id, const std::string& text) {
+    for (PopupMenuItem& item : items) {
+        if (item.id == id) {
+            item.text = text;
+        }
+    }
+}
+
+void SetItemGrayed(std::vector<PopupMenuItem>& items, UINT id, bool grayed) {
+    for (PopupMenuItem& item : items) {
+        if (item.id == id) {
+            item.grayed = grayed;
+        }
+    }
+}
+
+} // namespace
+
+LRESULT CTimerDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
+    if (lParam == WM_LBUTTONDBLCLK && wParam == kTrayIconId) {
+        if (m_settings.start.nTrayDblClick == 0) {
+            RestoreWindow();
+        } else if (m_settings.start.nTrayDblClick == 1) {
+            OnStartTimer(); // exactly as button 1005
+        }
+    }
+    if (lParam == WM_RBUTTONDOWN) {
+        ShowTrayPopup();
+    }
+    return 0;
+}
+
+void CTimerDlg::ShowTrayPopup() {
+    const CPoint at = GetServices().display.CursorPos();
+    std::vector<PopupMenuItem> items;
+    for (const MenuItemTemplate& item : App().Resources().menus.at(IDR_TRAYMENU).at(kTrayPopup)) {
+        items.push_back(PopupMenuItem{item.id, item.text, false});
+    }
+    if (m_pMenuPage) {
+        m_pMenuPage->SaveToSettings(); // captions being edited show at once
+    }
+    const MenuSettings& menu = m_settings.menu;
+    SetItemText(items, ID_QUICKTIMER1, menu.strMenuText[0]);
+    SetItemText(items, ID_QUICKTIMER2, menu.strMenuText[1]);
+    SetItemText(items, ID_QUICKTIMER3, menu.strMenuText[2]);
+    SetItemGrayed(items, ID_MENU_PAUSE, !m_bTimerRunning && !m_bCountupRunning);
+    if (m_bPaused) {
+        SetItemText(items, ID_MENU_PAUSE, "Resume");
+    }
+    SetForegroundWindow();
+    const UINT chosen = GetServices().modal.TrackPopupMenu(items, at, this);
+    if (chosen != 0 && IsCreated()) {
+        SendMessage(WM_COMMAND, chosen, 0); // the menu has closed: the command comes after it
+    }
+}
+
+void CTimerDlg::RestoreWindow() {
+    ShowWindow(SW_RESTORE);
+    ShowWindow(SW_SHOWNORMAL);
+    SetForegroundWindow();
+}
