@@ -40,3 +40,5 @@ foreach(size 24 128 256)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/res/icons/src/128.svg
   DESTINATION ${hicolor}/scalable/apps RENAME ${BREWDIAL_APP_ID}.svg)
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
