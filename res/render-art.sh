@@ -5,6 +5,9 @@
 #   icons/src/<id>-<n>.svg  -> icons/<id>-<n>.png     (pixel-tuned drawing for n = 16, 22 or 32,
 #                                                      used instead of <id>.svg when present)
 #   bitmaps/src/<id>.svg    -> bitmaps/<id>.png       (43 x 134)
+#   icons/src/128.svg       -> ../dist/icons/net.quorvane.Brewdial-<size>.png (size 128 256: the
+#                              program icon for desktop menus, beside icons/128-<size>.png;
+#                              24 px is the 22 px drawing with a 1 px margin, as themes do)
 # Needs rsvg-convert (Debian package librsvg2-bin).
 set -euo pipefail
 
@@ -20,8 +23,8 @@ sizes=(16 22 32 48 64)
 tuned=(16 22 32)   # sizes that may have a hand-tuned icons/src/<id>-<size>.svg
 count=0
 
-render() { # <svg> <png> <width> <height>
-  rsvg-convert --format=png --width="$3" --height="$4" --output="$2" "$1"
+render() { # <svg> <png> <width> <height> [rsvg-convert options]
+  rsvg-convert --format=png --width="$3" --height="$4" --output="$2" "${@:5}" "$1"
   count=$((count + 1))
 }
 
@@ -42,5 +45,11 @@ for svg in bitmaps/src/*.svg; do
   name=$(basename "$svg" .svg)
   render "$svg" "bitmaps/$name.png" 43 134
 done
+
+menu_icon=../dist/icons/net.quorvane.Brewdial
+mkdir -p ../dist/icons
+render icons/src/128.svg "$menu_icon-128.png" 128 128
+render icons/src/128.svg "$menu_icon-256.png" 256 256
+render icons/src/128-22.svg "$menu_icon-24.png" 22 22 --page-width=24 --page-height=24 --left=1 --top=1
 
 echo "render-art.sh: wrote $count PNG files"

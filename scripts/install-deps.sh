@@ -3,7 +3,9 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev
   qt6-multimedia-dev libglu1-mesa-dev libegl-dev libxrandr-dev libgtest-dev
-  xvfb xauth xdotool fonts-dejavu-core)
+  xvfb xauth xdotool fonts-dejavu-core
+  desktop-file-utils appstream   # the install test validates the menu entry and AppStream data
+  dpkg-dev file)                 # cpack's Debian package finds its library dependencies
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

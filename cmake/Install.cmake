@@ -1,0 +1,44 @@
+# Installs Brewdial as a desktop program (`cmake --install build --prefix P`): the executable,
+# its menu entry, icons, AppStream data, man page and licence.
+include(GNUInstallDirs)
+
+set(BREWDIAL_APP_ID net.quorvane.Brewdial)
+# A placeholder until the project has a public home; .invalid never resolves to anyone's site.
+set(BREWDIAL_HOMEPAGE https://brewdial.invalid)
+
+set(dist_source ${PROJECT_SOURCE_DIR}/dist)
+set(dist_build ${PROJECT_BINARY_DIR}/dist)
+configure_file(${dist_source}/${BREWDIAL_APP_ID}.metainfo.xml.in
+  ${dist_build}/${BREWDIAL_APP_ID}.metainfo.xml @ONLY)
+configure_file(${dist_source}/brewdial.1.in ${dist_build}/brewdial.1 @ONLY)
+
+# Man pages are installed compressed, as Debian does; -n keeps the archive free of time stamps.
+add_custom_command(OUTPUT ${dist_build}/brewdial.1.gz
+  COMMAND gzip -9nkf ${dist_build}/brewdial.1
+  DEPENDS ${dist_build}/brewdial.1 VERBATIM)
+add_custom_target(brewdial_man_page ALL DEPENDS ${dist_build}/brewdial.1.gz)
+
+install(TARGETS brewdial RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${dist_source}/${BREWDIAL_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${dist_build}/${BREWDIAL_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${dist_build}/brewdial.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brewdial RENAME copyright)
+
+# The program icon (icon 128) in the hicolor theme. The sizes the program shows itself come
+# from res/icons; the larger menu sizes and 24 px live in dist/icons. res/render-art.sh makes both.
+set(hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+foreach(size 16 22 32 48 64)
+  install(FILES ${PROJECT_SOURCE_DIR}/res/icons/128-${size}.png
+    DESTINATION ${hicolor}/${size}x${size}/apps RENAME ${BREWDIAL_APP_ID}.png)
+endforeach()
+foreach(size 24 128 256)
+  install(FILES ${dist_source}/icons/${BREWDIAL_APP_ID}-${size}.png
+    DESTINATION ${hicolor}/${size}x${size}/apps RENAME ${BREWDIAL_APP_ID}.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/res/icons/src/128.svg
+  DESTINATION ${hicolor}/scalable/apps RENAME ${BREWDIAL_APP_ID}.svg)
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
