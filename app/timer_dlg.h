@@ -16,8 +16,6 @@ class COptionsPage;
 class CMenuPage;
 class C3DOptionsPage;
 
-enum class TimerMode { Time = 0, Timer = 1, Countup = 2 };
-
 // Window timers of the main dialog.
 constexpr UINT_PTR IDT_CLOCK = 1; // every second: the status-bar clock and the time-of-day alarm
 constexpr UINT_PTR IDT_TICK = 2;  // every quarter second while a countdown runs

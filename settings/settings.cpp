@@ -1,5 +1,8 @@
 #include "settings/settings.h"
 
+#include "settings/profile_table.h"
+
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -9,26 +12,6 @@ namespace {
 // The double nearest 1/255: a byte times this gives the colour component.
 constexpr double kByteToComponent = 0.00392156862745098;
 
-// Leading decimal digits, optionally after one minus sign, clamped to int range.
-int LeadingSignedNumber(const std::string& text, bool allowMinus) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (allowMinus && i < text.size() && text[i] == '-') {
-        negative = true;
-        ++i;
-    }
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        // Clamping at every digit keeps value * 10 far inside long long.
-        value = value * 10 + (text[i] - '0');
-        if (value > limit) {
-            value = limit;
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
 int ComponentToByte(double component) {
     if (!(component > 0.0)) { // also catches NaN
         return 0;
@@ -37,10 +20,6 @@ int ComponentToByte(double component) {
         return 255;
     }
     return static_cast<int>(std::lround(component * 255.0));
-}
-
-void ReadColor(ProfileStore& profile, const char* key, int def, RgbColor& color) {
-    color = ColorFromProfileInt(profile.GetProfileInt(kProfileSection, key, def));
 }
 
 } // namespace
@@ -113,7 +92,12 @@ bool operator!=(const Settings& a, const Settings& b) {
 }
 
 int LeadingNumber(const std::string& text) {
-    return LeadingSignedNumber(text, false);
+    long long value = 0;
+    for (std::size_t i = 0; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        // Clamping at every digit keeps value * 10 far inside long long.
+        value = std::min<long long>(value * 10 + (text[i] - '0'), INT_MAX);
+    }
+    return static_cast<int>(value);
 }
 
 RgbColor ColorFromProfileInt(int v) {
@@ -131,118 +115,72 @@ int ColorToProfileInt(const RgbColor& color) {
            65536 * ComponentToByte(color.blue);
 }
 
+namespace {
+
+// Reads the values of the table whose windowPosition is as asked.
+class Loader {
+public:
+    Loader(ProfileStore& profile, bool windowPositions)
+        : m_profile(profile), m_windowPositions(windowPositions) {}
+
+    void operator()(const IntValue& v, int& field) const {
+        if (v.windowPosition == m_windowPositions) {
+            field = m_profile.GetProfileInt(kProfileSection, v.key, v.def);
+        }
+    }
+    void operator()(const MinutesValue& v, std::string& field) const {
+        if (!m_windowPositions) {
+            field = std::to_string(m_profile.GetProfileInt(kProfileSection, v.key, v.def));
+        }
+    }
+    void operator()(const TextValue& v, std::string& field) const {
+        if (!m_windowPositions) {
+            field = m_profile.GetProfileString(kProfileSection, v.key, v.def);
+        }
+    }
+    void operator()(const ColorValue& v, RgbColor& field) const {
+        if (!m_windowPositions) {
+            field = ColorFromProfileInt(m_profile.GetProfileInt(kProfileSection, v.key, v.def));
+        }
+    }
+
+private:
+    ProfileStore& m_profile;
+    bool m_windowPositions;
+};
+
+class Saver {
+public:
+    explicit Saver(ProfileStore& profile) : m_profile(profile) {}
+
+    void operator()(const IntValue& v, int field) const {
+        m_profile.WriteProfileInt(kProfileSection, v.key, field);
+    }
+    void operator()(const MinutesValue& v, const std::string& field) const {
+        m_profile.WriteProfileInt(kProfileSection, v.key, LeadingNumber(field));
+    }
+    void operator()(const TextValue& v, const std::string& field) const {
+        m_profile.WriteProfileString(kProfileSection, v.key, field);
+    }
+    void operator()(const ColorValue& v, const RgbColor& field) const {
+        m_profile.WriteProfileInt(kProfileSection, v.key, ColorToProfileInt(field));
+    }
+
+private:
+    ProfileStore& m_profile;
+};
+
+} // namespace
+
 void LoadSettings(Settings& settings, ProfileStore& profile) {
-    const char* s = kProfileSection;
-    TimerSettings& timer = settings.timer;
-    timer.nMode = profile.GetProfileInt(s, "Timermode", 0);
-    // std::to_string keeps a negative count as "-3", which saves back as -3.
-    timer.strMinutes = std::to_string(profile.GetProfileInt(s, "Minuten", 5));
-    timer.strMessage = profile.GetProfileString(s, "Meldungstext", "Hier Text eingeben.");
-    timer.strAlarmTime.clear();
-
-    StartSettings& start = settings.start;
-    start.nStartMinimized = profile.GetProfileInt(s, "Start", 0);
-    start.nCloseAfterAlarm = profile.GetProfileInt(s, "Ende", 0);
-    start.nMinimizeAfterStart = profile.GetProfileInt(s, "Ausblenden", 0);
-    start.nStartStayMinimized = profile.GetProfileInt(s, "startstay", 0);
-    start.nTrayDblClick = profile.GetProfileInt(s, "Iconmode", 0);
-
-    OptionsSettings& options = settings.options;
-    options.strSoundName = profile.GetProfileString(s, "Soundname", "");
-    options.strSoundWav = profile.GetProfileString(s, "Soundwav", "");
-    options.nPlaySound = profile.GetProfileInt(s, "Sound", 0);
-    options.nLedTimer = profile.GetProfileInt(s, "LED-timer", 0);
-    options.nSnapLed = profile.GetProfileInt(s, "Snap", 0);
-    options.nDisplayIcon = profile.GetProfileInt(s, "DisplayIcon", 0);
-    options.n3DTimer = profile.GetProfileInt(s, "3D", 0);
-    options.nSpin = profile.GetProfileInt(s, "Spin", 0);
-    options.nFullscreen = profile.GetProfileInt(s, "Full", 0);
-
-    MenuSettings& menu = settings.menu;
-    menu.strMenuMinutes[0] = profile.GetProfileString(s, "Menu1I", "1");
-    menu.strMenuMinutes[1] = profile.GetProfileString(s, "Menu2I", "3");
-    menu.strMenuMinutes[2] = profile.GetProfileString(s, "Menu3I", "5");
-    menu.strMenuText[0] = profile.GetProfileString(s, "Menu1S", "1 Minute");
-    menu.strMenuText[1] = profile.GetProfileString(s, "Menu2S", "3 Minuten");
-    menu.strMenuText[2] = profile.GetProfileString(s, "Menu3S", "5 Minuten");
-
-    Disk3DSettings& disk = settings.disk3D;
-    disk.strParts = profile.GetProfileString(s, "Parts", "50");
-    disk.strSkip = profile.GetProfileString(s, "Skip", "1");
-    disk.nRYG = profile.GetProfileInt(s, "RYG", 0);
-    disk.nSpinX = profile.GetProfileInt(s, "Spinx", 0);
-    disk.nSpinY = profile.GetProfileInt(s, "Spiny", 0);
-    disk.nSpinZ = profile.GetProfileInt(s, "Spinz", 0);
-    ReadColor(profile, "MCD1", 65280, disk.colMulti[0]);
-    ReadColor(profile, "MCD2", 65535, disk.colMulti[1]);
-    ReadColor(profile, "MCD3", 255, disk.colMulti[2]);
-    ReadColor(profile, "OCD", 65280, disk.colOne);
-    ReadColor(profile, "SMD1", 65280, disk.colSecMin[0]);
-    ReadColor(profile, "SMD2", 255, disk.colSecMin[1]);
-    disk.nLight = profile.GetProfileInt(s, "Light", 0);
-    disk.nDiskType = profile.GetProfileInt(s, "Type", 1);
+    ForEachProfileValue(settings, Loader(profile, false));
+    settings.timer.strAlarmTime.clear(); // typed afresh for every run
 }
 
 void LoadWindowPositions(Settings& settings, ProfileStore& profile) {
-    const char* s = kProfileSection;
-    settings.nLedLeft = profile.GetProfileInt(s, "links", 50);
-    settings.nLedTop = profile.GetProfileInt(s, "oben", 50);
-    settings.n3DLeft = profile.GetProfileInt(s, "linksW", 50);
-    settings.n3DTop = profile.GetProfileInt(s, "obenW", 50);
-    settings.n3DBottom = profile.GetProfileInt(s, "untenW", 150);
-    settings.n3DRight = profile.GetProfileInt(s, "rechtsW", 150);
+    ForEachProfileValue(settings, Loader(profile, true));
 }
 
 void SaveSettings(const Settings& settings, ProfileStore& profile) {
-    const char* s = kProfileSection;
-    const TimerSettings& timer = settings.timer;
-    const StartSettings& start = settings.start;
-    const OptionsSettings& options = settings.options;
-    const MenuSettings& menu = settings.menu;
-    const Disk3DSettings& disk = settings.disk3D;
-
-    profile.WriteProfileInt(s, "Timermode", timer.nMode);
-    // A minus sign is kept here only, so a negative stored count survives load and save.
-    profile.WriteProfileInt(s, "Minuten", LeadingSignedNumber(timer.strMinutes, true));
-    profile.WriteProfileInt(s, "startstay", start.nStartStayMinimized);
-    profile.WriteProfileInt(s, "Ende", start.nCloseAfterAlarm);
-    profile.WriteProfileInt(s, "Ausblenden", start.nMinimizeAfterStart);
-    profile.WriteProfileInt(s, "Start", start.nStartMinimized);
-    profile.WriteProfileInt(s, "Iconmode", start.nTrayDblClick);
-    profile.WriteProfileInt(s, "DisplayIcon", options.nDisplayIcon);
-    profile.WriteProfileString(s, "Soundname", options.strSoundName);
-    profile.WriteProfileString(s, "Meldungstext", timer.strMessage);
-    profile.WriteProfileInt(s, "Sound", options.nPlaySound);
-    profile.WriteProfileString(s, "Soundwav", options.strSoundWav);
-    profile.WriteProfileInt(s, "LED-timer", options.nLedTimer);
-    profile.WriteProfileInt(s, "Snap", options.nSnapLed);
-    profile.WriteProfileInt(s, "3D", options.n3DTimer);
-    profile.WriteProfileInt(s, "Spin", options.nSpin);
-    profile.WriteProfileInt(s, "Full", options.nFullscreen);
-    profile.WriteProfileInt(s, "links", settings.nLedLeft);
-    profile.WriteProfileInt(s, "oben", settings.nLedTop);
-    profile.WriteProfileInt(s, "linksW", settings.n3DLeft);
-    profile.WriteProfileInt(s, "obenW", settings.n3DTop);
-    profile.WriteProfileInt(s, "untenW", settings.n3DBottom);
-    profile.WriteProfileInt(s, "rechtsW", settings.n3DRight);
-    profile.WriteProfileString(s, "Menu1S", menu.strMenuText[0]);
-    profile.WriteProfileString(s, "Menu2S", menu.strMenuText[1]);
-    profile.WriteProfileString(s, "Menu3S", menu.strMenuText[2]);
-    profile.WriteProfileString(s, "Menu1I", menu.strMenuMinutes[0]);
-    profile.WriteProfileString(s, "Menu2I", menu.strMenuMinutes[1]);
-    profile.WriteProfileString(s, "Menu3I", menu.strMenuMinutes[2]);
-    profile.WriteProfileString(s, "Parts", disk.strParts);
-    profile.WriteProfileString(s, "Skip", disk.strSkip);
-    profile.WriteProfileInt(s, "RYG", disk.nRYG);
-    profile.WriteProfileInt(s, "Spinx", disk.nSpinX);
-    profile.WriteProfileInt(s, "Spiny", disk.nSpinY);
-    profile.WriteProfileInt(s, "Spinz", disk.nSpinZ);
-    profile.WriteProfileInt(s, "Light", disk.nLight);
-    profile.WriteProfileInt(s, "Type", disk.nDiskType);
-    profile.WriteProfileInt(s, "MCD1", ColorToProfileInt(disk.colMulti[0]));
-    profile.WriteProfileInt(s, "MCD2", ColorToProfileInt(disk.colMulti[1]));
-    profile.WriteProfileInt(s, "MCD3", ColorToProfileInt(disk.colMulti[2]));
-    profile.WriteProfileInt(s, "OCD", ColorToProfileInt(disk.colOne));
-    profile.WriteProfileInt(s, "SMD1", ColorToProfileInt(disk.colSecMin[0]));
-    profile.WriteProfileInt(s, "SMD2", ColorToProfileInt(disk.colSecMin[1]));
+    ForEachProfileValue(settings, Saver(profile));
 }

@@ -21,8 +21,11 @@ struct StartSettings {
     int nTrayDblClick = 0; // 0 restores the main dialog, 1 starts a timer
 };
 
+// The alarm types, in the order of the Timer page's radio buttons.
+enum class TimerMode { Time = 0, Timer = 1, Countup = 2 };
+
 struct TimerSettings {
-    int nMode = 0; // 0 Time, 1 Timer, 2 Countup
+    int nMode = 0; // a TimerMode
     std::string strMinutes;
     std::string strAlarmTime; // as typed; never persisted
     std::string strMessage;
@@ -97,7 +100,7 @@ RgbColor ColorFromProfileInt(int v);
 // Components -> 0x00BBGGRR, each rounded to the nearest byte and kept within 0-255.
 int ColorToProfileInt(const RgbColor& color);
 
-// Reads "Timermode" through "Type" with their defaults; the window positions come later.
+// Reads every value but the window positions, each with its default (settings/profile_table.h).
 void LoadSettings(Settings& settings, ProfileStore& profile);
 // Reads the LED-Timer position and the 3D-Timer rectangle.
 void LoadWindowPositions(Settings& settings, ProfileStore& profile);

@@ -1,5 +1,6 @@
 // The settings record against the real profile store in a temporary folder.
 #include "platform/qt/qt_profile_store.h"
+#include "settings/profile_table.h"
 #include "settings/settings.h"
 
 #include "tests/temp_folder.h"
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -29,7 +31,7 @@ std::string Show(const RgbColor& c) {
     return "(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue) + ")";
 }
 
-// Passes every call on and remembers it, so the order of reads and writes can be checked.
+// Passes every call on and remembers it, so what a load or save asked of the profile shows.
 class RecordingProfile : public ProfileStore {
 public:
     enum class Op { GetInt, GetString, WriteInt, WriteString };
@@ -135,7 +137,24 @@ protected:
     TempFolder m_dir;
 };
 
-TEST_F(ProfileTest, FirstRunLoadsEveryDefaultWithoutWriting) {
+// What the table says each key holds on a first run, as the profile would show it.
+std::map<std::string, std::string> TableDefaults() {
+    std::map<std::string, std::string> defaults;
+    struct Collect {
+        std::map<std::string, std::string>& out;
+        void operator()(const IntValue& v, int) const { out[v.key] = std::to_string(v.def); }
+        void operator()(const MinutesValue& v, const std::string&) const {
+            out[v.key] = std::to_string(v.def);
+        }
+        void operator()(const TextValue& v, const std::string&) const { out[v.key] = v.def; }
+        void operator()(const ColorValue& v, const RgbColor&) const { out[v.key] = std::to_string(v.def); }
+    };
+    const Settings any;
+    ForEachProfileValue(any, Collect{defaults});
+    return defaults;
+}
+
+TEST_F(ProfileTest, FirstRunLoadsTheTableDefaultsAndWritesEachBackInItsForm) {
     auto store = Open();
     RecordingProfile recorder(*store);
     // Start from junk so every field has to be set by the load.
@@ -143,52 +162,6 @@ TEST_F(ProfileTest, FirstRunLoadsEveryDefaultWithoutWriting) {
     s.timer.strAlarmTime = "12:30";
     LoadSettings(s, recorder);
     LoadWindowPositions(s, recorder);
-
-    EXPECT_EQ(s.timer.nMode, 0);
-    EXPECT_EQ(s.timer.strMinutes, "5");
-    EXPECT_EQ(s.timer.strAlarmTime, "");
-    EXPECT_EQ(s.timer.strMessage, "Hier Text eingeben.");
-    EXPECT_EQ(s.start.nStartMinimized, 0);
-    EXPECT_EQ(s.start.nCloseAfterAlarm, 0);
-    EXPECT_EQ(s.start.nMinimizeAfterStart, 0);
-    EXPECT_EQ(s.start.nStartStayMinimized, 0);
-    EXPECT_EQ(s.start.nTrayDblClick, 0);
-    EXPECT_EQ(s.options.strSoundName, "");
-    EXPECT_EQ(s.options.strSoundWav, "");
-    EXPECT_EQ(s.options.nPlaySound, 0);
-    EXPECT_EQ(s.options.nLedTimer, 0);
-    EXPECT_EQ(s.options.nSnapLed, 0);
-    EXPECT_EQ(s.options.nDisplayIcon, 0);
-    EXPECT_EQ(s.options.n3DTimer, 0);
-    EXPECT_EQ(s.options.nSpin, 0);
-    EXPECT_EQ(s.options.nFullscreen, 0);
-    EXPECT_EQ(s.menu.strMenuMinutes[0], "1");
-    EXPECT_EQ(s.menu.strMenuMinutes[1], "3");
-    EXPECT_EQ(s.menu.strMenuMinutes[2], "5");
-    EXPECT_EQ(s.menu.strMenuText[0], "1 Minute");
-    EXPECT_EQ(s.menu.strMenuText[1], "3 Minuten");
-    EXPECT_EQ(s.menu.strMenuText[2], "5 Minuten");
-    EXPECT_EQ(s.disk3D.strParts, "50");
-    EXPECT_EQ(s.disk3D.strSkip, "1");
-    EXPECT_EQ(s.disk3D.nRYG, 0);
-    EXPECT_EQ(s.disk3D.nSpinX, 0);
-    EXPECT_EQ(s.disk3D.nSpinY, 0);
-    EXPECT_EQ(s.disk3D.nSpinZ, 0);
-    EXPECT_EQ(s.disk3D.colMulti[0], Bytes(0, 255, 0)) << Show(s.disk3D.colMulti[0]);
-    EXPECT_EQ(s.disk3D.colMulti[1], Bytes(255, 255, 0)) << Show(s.disk3D.colMulti[1]);
-    EXPECT_EQ(s.disk3D.colMulti[2], Bytes(255, 0, 0)) << Show(s.disk3D.colMulti[2]);
-    EXPECT_EQ(s.disk3D.colOne, Bytes(0, 255, 0)) << Show(s.disk3D.colOne);
-    EXPECT_EQ(s.disk3D.colSecMin[0], Bytes(0, 255, 0)) << Show(s.disk3D.colSecMin[0]);
-    EXPECT_EQ(s.disk3D.colSecMin[1], Bytes(255, 0, 0)) << Show(s.disk3D.colSecMin[1]);
-    EXPECT_EQ(s.disk3D.nLight, 0);
-    EXPECT_EQ(s.disk3D.nDiskType, 1);
-    EXPECT_EQ(s.nLedLeft, 50);
-    EXPECT_EQ(s.nLedTop, 50);
-    EXPECT_EQ(s.n3DLeft, 50);
-    EXPECT_EQ(s.n3DTop, 50);
-    EXPECT_EQ(s.n3DRight, 150);
-    EXPECT_EQ(s.n3DBottom, 150);
-
     for (const auto& call : recorder.calls) {
         EXPECT_EQ(call.section, "Daten") << call.key;
         EXPECT_TRUE(call.op == RecordingProfile::Op::GetInt || call.op == RecordingProfile::Op::GetString)
@@ -196,113 +169,48 @@ TEST_F(ProfileTest, FirstRunLoadsEveryDefaultWithoutWriting) {
     }
     EXPECT_TRUE(store->Flush());
     EXPECT_FALSE(std::filesystem::exists(PathOf("brewdial.conf")));
-}
 
-TEST_F(ProfileTest, LoadReadsTheTableRowsInOrderWithTheirTypes) {
-    using Op = RecordingProfile::Op;
-    auto store = Open();
-    RecordingProfile recorder(*store);
-    Settings s;
-    LoadSettings(s, recorder);
-    const size_t settingsReads = recorder.calls.size();
-    LoadWindowPositions(s, recorder);
+    // The first run as a user meets it: Time mode, 5 minutes, the German message and quick
+    // timers, 50 parts, green/yellow/red, the windows at their first places.
+    EXPECT_EQ(s.timer.nMode, 0);
+    EXPECT_EQ(s.timer.strMinutes, "5");
+    EXPECT_EQ(s.timer.strAlarmTime, "");
+    EXPECT_EQ(s.timer.strMessage, "Hier Text eingeben.");
+    EXPECT_EQ(s.options.nPlaySound + s.options.nLedTimer + s.options.n3DTimer, 0);
+    EXPECT_EQ(s.menu.strMenuText[1], "3 Minuten");
+    EXPECT_EQ(s.menu.strMenuMinutes[2], "5");
+    EXPECT_EQ(s.disk3D.strParts, "50");
+    EXPECT_EQ(s.disk3D.nDiskType, 1);
+    EXPECT_EQ(s.disk3D.colMulti[0], Bytes(0, 255, 0)) << Show(s.disk3D.colMulti[0]);
+    EXPECT_EQ(s.disk3D.colMulti[1], Bytes(255, 255, 0)) << Show(s.disk3D.colMulti[1]);
+    EXPECT_EQ(s.disk3D.colMulti[2], Bytes(255, 0, 0)) << Show(s.disk3D.colMulti[2]);
+    EXPECT_EQ(s.disk3D.colSecMin[1], Bytes(255, 0, 0)) << Show(s.disk3D.colSecMin[1]);
+    EXPECT_EQ(s.nLedLeft, 50);
+    EXPECT_EQ(s.n3DRight, 150);
+    EXPECT_EQ(s.n3DBottom, 150);
 
-    const std::vector<std::pair<Op, std::string>> expected = {
-        {Op::GetInt, "Timermode"},   {Op::GetInt, "Minuten"},     {Op::GetString, "Meldungstext"},
-        {Op::GetInt, "Start"},       {Op::GetInt, "Ende"},        {Op::GetInt, "Ausblenden"},
-        {Op::GetInt, "startstay"},   {Op::GetInt, "Iconmode"},    {Op::GetString, "Soundname"},
-        {Op::GetString, "Soundwav"}, {Op::GetInt, "Sound"},       {Op::GetInt, "LED-timer"},
-        {Op::GetInt, "Snap"},        {Op::GetInt, "DisplayIcon"}, {Op::GetInt, "3D"},
-        {Op::GetInt, "Spin"},        {Op::GetInt, "Full"},        {Op::GetString, "Menu1I"},
-        {Op::GetString, "Menu2I"},   {Op::GetString, "Menu3I"},   {Op::GetString, "Menu1S"},
-        {Op::GetString, "Menu2S"},   {Op::GetString, "Menu3S"},   {Op::GetString, "Parts"},
-        {Op::GetString, "Skip"},     {Op::GetInt, "RYG"},         {Op::GetInt, "Spinx"},
-        {Op::GetInt, "Spiny"},       {Op::GetInt, "Spinz"},       {Op::GetInt, "MCD1"},
-        {Op::GetInt, "MCD2"},        {Op::GetInt, "MCD3"},        {Op::GetInt, "OCD"},
-        {Op::GetInt, "SMD1"},        {Op::GetInt, "SMD2"},        {Op::GetInt, "Light"},
-        {Op::GetInt, "Type"},        {Op::GetInt, "links"},       {Op::GetInt, "oben"},
-        {Op::GetInt, "linksW"},      {Op::GetInt, "obenW"},       {Op::GetInt, "untenW"},
-        {Op::GetInt, "rechtsW"},
-    };
-    EXPECT_EQ(settingsReads, expected.size() - 6);
-    ASSERT_EQ(recorder.calls.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(recorder.calls[i].key, expected[i].second) << "read #" << i;
-        EXPECT_EQ(recorder.calls[i].op, expected[i].first) << recorder.calls[i].key;
-    }
-}
-
-TEST_F(ProfileTest, SaveWritesAll43KeysInOrderAndForm) {
-    using Op = RecordingProfile::Op;
-    auto store = Open();
-    RecordingProfile recorder(*store);
-    const Settings s = DistinctRecord();
+    // Saved, every one of the 43 keys holds its default, ints as ints and texts as texts.
     SaveSettings(s, recorder);
-
-    auto i = [](int v) { return std::to_string(v); };
-    auto col = [](const RgbColor& c) { return std::to_string(ColorToProfileInt(c)); };
-    const auto& d = s.disk3D;
-    const std::vector<RecordingProfile::Call> expected = {
-        {Op::WriteInt, "Daten", "Timermode", i(s.timer.nMode)},
-        {Op::WriteInt, "Daten", "Minuten", i(LeadingNumber(s.timer.strMinutes))},
-        {Op::WriteInt, "Daten", "startstay", i(s.start.nStartStayMinimized)},
-        {Op::WriteInt, "Daten", "Ende", i(s.start.nCloseAfterAlarm)},
-        {Op::WriteInt, "Daten", "Ausblenden", i(s.start.nMinimizeAfterStart)},
-        {Op::WriteInt, "Daten", "Start", i(s.start.nStartMinimized)},
-        {Op::WriteInt, "Daten", "Iconmode", i(s.start.nTrayDblClick)},
-        {Op::WriteInt, "Daten", "DisplayIcon", i(s.options.nDisplayIcon)},
-        {Op::WriteString, "Daten", "Soundname", s.options.strSoundName},
-        {Op::WriteString, "Daten", "Meldungstext", s.timer.strMessage},
-        {Op::WriteInt, "Daten", "Sound", i(s.options.nPlaySound)},
-        {Op::WriteString, "Daten", "Soundwav", s.options.strSoundWav},
-        {Op::WriteInt, "Daten", "LED-timer", i(s.options.nLedTimer)},
-        {Op::WriteInt, "Daten", "Snap", i(s.options.nSnapLed)},
-        {Op::WriteInt, "Daten", "3D", i(s.options.n3DTimer)},
-        {Op::WriteInt, "Daten", "Spin", i(s.options.nSpin)},
-        {Op::WriteInt, "Daten", "Full", i(s.options.nFullscreen)},
-        {Op::WriteInt, "Daten", "links", i(s.nLedLeft)},
-        {Op::WriteInt, "Daten", "oben", i(s.nLedTop)},
-        {Op::WriteInt, "Daten", "linksW", i(s.n3DLeft)},
-        {Op::WriteInt, "Daten", "obenW", i(s.n3DTop)},
-        {Op::WriteInt, "Daten", "untenW", i(s.n3DBottom)},
-        {Op::WriteInt, "Daten", "rechtsW", i(s.n3DRight)},
-        {Op::WriteString, "Daten", "Menu1S", s.menu.strMenuText[0]},
-        {Op::WriteString, "Daten", "Menu2S", s.menu.strMenuText[1]},
-        {Op::WriteString, "Daten", "Menu3S", s.menu.strMenuText[2]},
-        {Op::WriteString, "Daten", "Menu1I", s.menu.strMenuMinutes[0]},
-        {Op::WriteString, "Daten", "Menu2I", s.menu.strMenuMinutes[1]},
-        {Op::WriteString, "Daten", "Menu3I", s.menu.strMenuMinutes[2]},
-        {Op::WriteString, "Daten", "Parts", d.strParts},
-        {Op::WriteString, "Daten", "Skip", d.strSkip},
-        {Op::WriteInt, "Daten", "RYG", i(d.nRYG)},
-        {Op::WriteInt, "Daten", "Spinx", i(d.nSpinX)},
-        {Op::WriteInt, "Daten", "Spiny", i(d.nSpinY)},
-        {Op::WriteInt, "Daten", "Spinz", i(d.nSpinZ)},
-        {Op::WriteInt, "Daten", "Light", i(d.nLight)},
-        {Op::WriteInt, "Daten", "Type", i(d.nDiskType)},
-        {Op::WriteInt, "Daten", "MCD1", col(d.colMulti[0])},
-        {Op::WriteInt, "Daten", "MCD2", col(d.colMulti[1])},
-        {Op::WriteInt, "Daten", "MCD3", col(d.colMulti[2])},
-        {Op::WriteInt, "Daten", "OCD", col(d.colOne)},
-        {Op::WriteInt, "Daten", "SMD1", col(d.colSecMin[0])},
-        {Op::WriteInt, "Daten", "SMD2", col(d.colSecMin[1])},
-    };
-    ASSERT_EQ(expected.size(), 43u);
-    ASSERT_EQ(recorder.calls.size(), expected.size());
-    std::set<std::string> keys;
-    for (size_t n = 0; n < expected.size(); ++n) {
-        const auto& got = recorder.calls[n];
-        EXPECT_EQ(got.key, expected[n].key) << "write #" << n;
-        EXPECT_EQ(got.op, expected[n].op) << got.key;
-        EXPECT_EQ(got.section, expected[n].section) << got.key;
-        EXPECT_EQ(got.value, expected[n].value) << got.key;
-        keys.insert(got.key);
+    ASSERT_TRUE(store->Flush());
+    const std::map<std::string, std::string> defaults = TableDefaults();
+    EXPECT_EQ(defaults.size(), 43u);
+    EXPECT_EQ(defaults.count("PosCountX") + defaults.count("PosCountY"), 0u);
+    auto reopened = Open();
+    size_t writes = 0;
+    for (const auto& call : recorder.calls) {
+        if (call.op != RecordingProfile::Op::WriteInt && call.op != RecordingProfile::Op::WriteString) {
+            continue;
+        }
+        ++writes;
+        ASSERT_EQ(defaults.count(call.key), 1u) << call.key;
+        EXPECT_EQ(call.value, defaults.at(call.key)) << call.key;
+        const bool text = call.op == RecordingProfile::Op::WriteString;
+        EXPECT_EQ(text ? reopened->GetProfileString("Daten", call.key, "?")
+                       : std::to_string(reopened->GetProfileInt("Daten", call.key, -99)),
+                  defaults.at(call.key))
+            << call.key;
     }
-    EXPECT_EQ(keys.size(), 43u);
-    EXPECT_EQ(keys.count("PosCountX") + keys.count("PosCountY"), 0u);
-    // Red 0, green 255, blue 33 packs to the int its bytes give.
-    EXPECT_EQ(recorder.calls[39].key, "MCD3");
-    EXPECT_EQ(recorder.calls[39].value, i(0 + 256 * 255 + 65536 * 33));
+    EXPECT_EQ(writes, 43u);
 }
 
 TEST_F(ProfileTest, SavedRecordLoadsIdenticallyFromANewStore) {
@@ -434,20 +342,18 @@ TEST_F(ProfileTest, MinutesTextIsSavedAsItsLeadingNumber) {
     LoadSettings(s, *store);
     EXPECT_EQ(s.timer.strMinutes, "0");
 
-    // A negative count someone put in the profile is shown as it is and kept.
-    for (int stored : {-3, INT_MIN, INT_MAX}) {
+    // A negative count someone put in the profile shows as it is; its text starts with no
+    // digit, so it is written back as 0. The largest int comes back whole.
+    for (const auto& [stored, written] : {std::pair{-3, 0}, {INT_MIN, 0}, {INT_MAX, INT_MAX}}) {
         store->WriteProfileInt(kProfileSection, "Minuten", stored);
         LoadSettings(s, *store);
         EXPECT_EQ(s.timer.strMinutes, std::to_string(stored));
         SaveSettings(s, *store);
-        EXPECT_EQ(store->GetProfileInt(kProfileSection, "Minuten", 5), stored);
+        EXPECT_EQ(store->GetProfileInt(kProfileSection, "Minuten", 5), written);
     }
-    s.timer.strMinutes = "-99999999999";
+    s.timer.strMinutes = "99999999999";
     SaveSettings(s, *store);
-    EXPECT_EQ(store->GetProfileInt(kProfileSection, "Minuten", 5), INT_MIN);
-    s.timer.strMinutes = "-";
-    SaveSettings(s, *store);
-    EXPECT_EQ(store->GetProfileInt(kProfileSection, "Minuten", 5), 0);
+    EXPECT_EQ(store->GetProfileInt(kProfileSection, "Minuten", 5), INT_MAX);
 
     // The other number texts are kept as typed.
     s.menu.strMenuMinutes[1] = "04";

@@ -1,6 +1,5 @@
 #include "ui/timer_page.h"
 
-#include "app/timer_dlg.h"
 #include "res/page_controls.h"
 #include "res/resource.h"
 
