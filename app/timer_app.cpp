@@ -9,14 +9,12 @@
 
 CTimerApp::CTimerApp(Services& services, MessageLoop& loop) : CWinApp(services, loop, BrewdialResources()) {}
 
-CTimerApp::~CTimerApp() {
-    delete m_pTimerDlg;
-}
+CTimerApp::~CTimerApp() = default;
 
 BOOL CTimerApp::InitInstance() {
     SetRegistryKey(kCompanyKey);
-    m_pTimerDlg = new CTimerDlg(*this);
-    m_pMainWnd = m_pTimerDlg;
+    m_pTimerDlg = std::make_unique<CTimerDlg>(*this);
+    m_pMainWnd = m_pTimerDlg.get();
     if (!m_pTimerDlg->Create()) {
         std::cerr << "brewdial: the main window could not be created\n";
         m_exitCode = 1;
@@ -30,15 +28,14 @@ BOOL CTimerApp::InitInstance() {
 }
 
 int CTimerApp::ExitInstance() {
-    delete m_pTimerDlg;
-    m_pTimerDlg = nullptr;
+    m_pTimerDlg.reset();
     m_pMainWnd = nullptr;
     const int base = CWinApp::ExitInstance();
     return m_exitCode != 0 ? m_exitCode : base;
 }
 
 CTimerDlg* CTimerApp::LiveDialog() const {
-    return m_pTimerDlg && m_pTimerDlg->IsCreated() ? m_pTimerDlg : nullptr;
+    return m_pTimerDlg && m_pTimerDlg->IsCreated() ? m_pTimerDlg.get() : nullptr;
 }
 
 void CTimerApp::OnQuickTimer(int index) {

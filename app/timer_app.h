@@ -3,6 +3,7 @@
 // tray menu's commands to it.
 #include "platform/app.h"
 
+#include <memory>
 #include <string>
 
 class CTimerDlg;
@@ -28,7 +29,7 @@ public:
     void OnMenuMaximize();
     void OnMenuExit();
 
-    CTimerDlg* m_pTimerDlg = nullptr;
+    std::unique_ptr<CTimerDlg> m_pTimerDlg;
     std::string m_strQuickMinutes; // minutes of a quick timer on their way to the main dialog
 
 protected:

@@ -6,22 +6,18 @@
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "res/resource.h"
+#include "ui/disk3d_options_page.h"
+#include "ui/menu_page.h"
+#include "ui/options_page.h"
+#include "ui/start_page.h"
 #include "ui/timer_page.h"
 
 #include <iostream>
 
 CTimerDlg::CTimerDlg(CWinApp& app) : CDialog(IDD_TIMER_DIALOG, app), m_hIcon(IDR_MAINFRAME) {}
 
-CTimerDlg::~CTimerDlg() {
-    DeletePages();
-    // Indicator windows still open when the program ends go with it.
-    if (m_bLedOpen) {
-        delete m_pLedWnd;
-    }
-    if (m_bCountupRunning) {
-        delete m_pCountupWnd;
-    }
-}
+// Pages and indicator windows still open when the program ends go with it.
+CTimerDlg::~CTimerDlg() = default;
 
 void CTimerDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -50,7 +46,7 @@ BOOL CTimerDlg::OnInitDialog() {
 
     m_bPaused = false;
     m_bInactive = true;
-    m_pTimerPage = new CTimerPage(*this, &m_settings.timer, &m_bInactive);
+    m_pTimerPage = std::make_unique<CTimerPage>(*this, &m_settings.timer, &m_bInactive);
 
     LoadSettings(m_settings, GetServices().profile);
 
@@ -81,10 +77,9 @@ BOOL CTimerDlg::OnInitDialog() {
         m_tabCtrl.InsertItem(i, tabs[i]);
     }
     m_pTimerPage->Create();
-    m_pCurrentPage = m_pTimerPage;
+    m_pCurrentPage = m_pTimerPage.get();
 
     UpdateData(FALSE);
-    m_p3DWnd = nullptr;
     return TRUE;
 }
 
@@ -110,11 +105,6 @@ void CTimerDlg::CloseProgram() {
     }
     DestroyLedTimer();
     DestroyWindow();
-}
-
-void CTimerDlg::OnClose() {
-    ShowWindow(SW_HIDE); // the close box only hides: the program lives on in the tray
-    SaveShownPageOnHide();
 }
 
 void CTimerDlg::OnTimer(UINT_PTR id) {

@@ -1,13 +1,30 @@
 #pragma once
 // The main dialog: it holds every setting, the run state of the three alarm types, the tray
 // icon, the shown tab page and the indicator windows.
+//
+// Its members are defined in the folder of the subsystem they belong to:
+//   app/timer_dlg.cpp             construction, initialisation, the Close sequence, the clock
+//   engine/start_command.cpp      the Start command and its branches
+//   engine/tick.cpp               the countdown's tick and its expiry
+//   engine/alarm.cpp              the time-of-day alarm; sound, notice and restore of both alarms
+//   engine/pause_stop.cpp         Pause and Stop
+//   engine/stop_all.cpp           "Stop Timer", "Countup" and the quick timers
+//   engine/run_display.cpp        the buttons, status text and tray of a run
+//   engine/led_timer_control.cpp  the LED-Timer window
+//   engine/timer_3d_hooks.cpp     the 3D-Timer window
+//   tray/tray_icon.cpp            adding, changing and deleting the tray icon
+//   tray/status_icons.cpp         the status icon's eighths
+//   tray/tray_notify.cpp          the tray's double-click and popup menu
+//   tray/main_window.cpp          the close box, restoring the dialog, the system menu
+//   ui/tab_switching.cpp          the tab pages
+//   ui/page_hooks.cpp             what the engine asks of the shown page
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "settings/settings.h"
 
+#include <memory>
 #include <string>
 
-class C3DTimerWnd;
 class CLedTimerDlg;
 class CCountupDlg;
 class CTimerPage;
@@ -28,15 +45,15 @@ public:
     Settings m_settings;
 
     // Run state.
-    C3DTimerWnd* m_p3DWnd = nullptr;
-    CLedTimerDlg* m_pLedWnd = nullptr;
-    CCountupDlg* m_pCountupWnd = nullptr;
+    std::unique_ptr<CLedTimerDlg> m_pLedWnd;
+    std::unique_ptr<CCountupDlg> m_pCountupWnd;
+    // The shown page, one of the five below; the others are null.
     CDialog* m_pCurrentPage = nullptr;
-    CTimerPage* m_pTimerPage = nullptr;
-    CStartPage* m_pStartPage = nullptr;
-    COptionsPage* m_pOptionsPage = nullptr;
-    CMenuPage* m_pMenuPage = nullptr;
-    C3DOptionsPage* m_p3DOptionsPage = nullptr;
+    std::unique_ptr<CTimerPage> m_pTimerPage;
+    std::unique_ptr<CStartPage> m_pStartPage;
+    std::unique_ptr<COptionsPage> m_pOptionsPage;
+    std::unique_ptr<CMenuPage> m_pMenuPage;
+    std::unique_ptr<C3DOptionsPage> m_p3DOptionsPage;
     int m_nTicks = 0;      // quarter-second ticks counted so far in this countdown
     int m_nTotalTicks = 0; // ticks of the whole countdown, minutes x 240
     int m_nIconStage = 1;  // eighths of the countdown the tray icon shows as elapsed, plus one
@@ -120,8 +137,7 @@ private:
     void SaveShownPage(bool menuPage, bool diskPage);
     void DeletePages();
 
-    // Start command branches.
-    // The ways each kind of run ends, shared by the Start command and "Stop Timer".
+    // Start command branches. The ways each kind of run ends are shared with "Stop Timer".
     void EndCountup(bool savePosition);
     void StopCountdown();
     void CancelAlarm();

@@ -3,7 +3,7 @@
 #include "indicators/led_timer_dlg.h"
 
 void CTimerDlg::OpenLedTimer(const std::string& tip, int minutes) {
-    m_pLedWnd = new CLedTimerDlg(App());
+    m_pLedWnd = std::make_unique<CLedTimerDlg>(App());
     m_bLedOpen = true;
     m_pLedWnd->Create();
     m_pLedWnd->m_progress.SetRange32(0, minutes * 60); // seconds
@@ -29,7 +29,6 @@ void CTimerDlg::DestroyLedTimer() {
         return;
     }
     m_pLedWnd->DestroyWindow();
-    delete m_pLedWnd;
-    m_pLedWnd = nullptr;
+    m_pLedWnd.reset();
     m_bLedOpen = false;
 }

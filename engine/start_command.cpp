@@ -40,8 +40,7 @@ void CTimerDlg::EndCountup(bool savePosition) {
     if (savePosition) {
         m_pCountupWnd->SavePosition(); // only the Start command's toggle keeps the place
     }
-    delete m_pCountupWnd;
-    m_pCountupWnd = nullptr;
+    m_pCountupWnd.reset();
     m_bInactive = true;
     RefreshTimerPage();
     ShowIdleTexts();
@@ -162,7 +161,7 @@ void CTimerDlg::StartCountdown() {
 
 void CTimerDlg::StartCountup() {
     ShowRunButtons(true);
-    m_pCountupWnd = new CCountupDlg(App());
+    m_pCountupWnd = std::make_unique<CCountupDlg>(App());
     m_pCountupWnd->Create();
     HideOnStart();
     m_bInactive = false;

@@ -3,20 +3,8 @@
 #include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
 
-#include <QAbstractButton>
 #include <QProgressBar>
 #include <QTabBar>
-
-int CButton::GetCheck() const {
-    auto* b = qobject_cast<QAbstractButton*>(WndAccess::Widget(*this));
-    return b && b->isChecked() ? 1 : 0;
-}
-
-void CButton::SetCheck(int check) {
-    if (auto* b = qobject_cast<QAbstractButton*>(WndAccess::Widget(*this))) {
-        b->setChecked(check == 1);
-    }
-}
 
 void CEdit::LimitText(int chars) {
     if (auto* edit = qobject_cast<LineEdit*>(WndAccess::Widget(*this))) {
@@ -59,12 +47,6 @@ void CSpinButtonCtrl::GetRange(int& lower, int& upper) const {
     auto* spin = qobject_cast<UpDownWidget*>(WndAccess::Widget(*this));
     lower = spin ? spin->Lower() : 0;
     upper = spin ? spin->Upper() : 0;
-}
-
-void CSpinButtonCtrl::Step(int delta) {
-    if (auto* spin = qobject_cast<UpDownWidget*>(WndAccess::Widget(*this))) {
-        spin->Step(delta);
-    }
 }
 
 int CComboBox::GetCount() const {
@@ -117,17 +99,6 @@ int CTabCtrl::GetCurSel() const {
     return bar ? bar->currentIndex() : -1;
 }
 
-int CTabCtrl::SetCurSel(int index) {
-    QTabBar* bar = Bar(WndAccess::Widget(*this));
-    if (!bar) {
-        return -1;
-    }
-    const int previous = bar->currentIndex();
-    const QSignalBlocker quiet(bar); // like TCM_SETCURSEL, no notification
-    bar->setCurrentIndex(index);
-    return previous;
-}
-
 BOOL CStatusBarCtrl::Create(CWnd& parent, UINT id) {
     QWidget* parentWidget = WndAccess::Widget(parent);
     if (!parentWidget) {
@@ -158,8 +129,4 @@ void CStatusBarCtrl::SetText(const std::string& text, int part) {
 std::string CStatusBarCtrl::GetText(int part) const {
     auto* bar = qobject_cast<StatusBarWidget*>(WndAccess::Widget(*this));
     return bar ? bar->Text(part).toStdString() : std::string();
-}
-
-BOOL CStatusBarCtrl::DestroyWindow() {
-    return CWnd::DestroyWindow();
 }

@@ -5,11 +5,7 @@
 #include <string>
 #include <vector>
 
-class CButton : public CWnd {
-public:
-    int GetCheck() const;
-    void SetCheck(int check);
-};
+class CButton : public CWnd {};
 
 class CEdit : public CWnd {
 public:
@@ -30,8 +26,6 @@ class CSpinButtonCtrl : public CWnd {
 public:
     void SetRange(int lower, int upper);
     void GetRange(int& lower, int& upper) const;
-    // One step up (positive) or down, as the arrows do; writes the buddy edit.
-    void Step(int delta);
 };
 
 class CComboBox : public CWnd {
@@ -48,7 +42,6 @@ public:
     int GetItemCount() const;
     std::string GetItemText(int index) const;
     int GetCurSel() const;
-    int SetCurSel(int index);
 };
 
 class CStatusBarCtrl : public CWnd {
@@ -59,5 +52,4 @@ public:
     void SetSimple(bool simple);
     void SetText(const std::string& text, int part);
     std::string GetText(int part) const;
-    BOOL DestroyWindow() override;
 };

@@ -32,7 +32,6 @@ public:
     CWnd* GetDlgItem(int id);
     // 1 when the check box or radio button is checked, else 0.
     UINT IsDlgButtonChecked(int id);
-    bool IsModal() const { return m_modal; }
     int TemplateId() const { return m_templateId; }
     const DialogTemplate& Template() const;
     BOOL DestroyWindow() override;

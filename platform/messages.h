@@ -7,14 +7,9 @@ constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
 
 // Window messages the program names.
-constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_RBUTTONDOWN = 0x0204;
-constexpr UINT WM_RBUTTONUP = 0x0205;
-constexpr UINT WM_LBUTTONDOWN = 0x0201;
-constexpr UINT WM_LBUTTONUP = 0x0202;
-constexpr UINT WM_MOUSEMOVE = 0x0200;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
@@ -27,7 +22,6 @@ constexpr UINT MB_OK = 0x0000;
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
 
 // Sound flags.
-constexpr UINT SND_SYNC = 0x0000;
 constexpr UINT SND_ASYNC = 0x0001;
 constexpr UINT SND_NODEFAULT = 0x0002;
 constexpr UINT SND_FILENAME = 0x00020000;

@@ -149,11 +149,6 @@ DWORD CWnd::GetStyle() const {
     return (w->isHidden() ? 0 : WS_VISIBLE) | (w->isEnabled() ? 0 : WS_DISABLED);
 }
 
-bool CWnd::IsIconic() const {
-    const QWidget* w = WndAccess::Widget(*this);
-    return w && w->isMinimized();
-}
-
 void CWnd::EnableWindow(bool enable) {
     if (QWidget* w = WndAccess::Widget(*this)) {
         w->setEnabled(enable);

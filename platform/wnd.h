@@ -25,7 +25,6 @@ public:
     void ShowWindow(int swCmd);
     bool IsWindowVisible() const; // this window and all its parents shown
     DWORD GetStyle() const;       // WS_VISIBLE and WS_DISABLED of this window alone
-    bool IsIconic() const;
     void EnableWindow(bool enable);
     bool IsWindowEnabled() const;
     // Moves the window's top-left corner, keeps its size, and keeps or makes it topmost.

@@ -71,7 +71,7 @@ TEST_F(PauseStopTest, EndingAPausedCountdownLeavesNoPauseBehind) {
 TEST_F(PauseStopTest, PausedCountupFreezesAndCountsOnASecondAfterTheResume) {
     Start();
     StartCountup();
-    CCountupDlg* window = Dlg().m_pCountupWnd;
+    CCountupDlg* window = Dlg().m_pCountupWnd.get();
     Advance(3500);
     Click(IDC_PAUSE);
     EXPECT_EQ(ControlText(IDC_PAUSE), "Resume");

@@ -149,14 +149,14 @@ TEST_F(StartCommandTest, CountupLeavesTheTrayAloneAndItsStopButtonKeepsThePlace)
     EXPECT_EQ(ControlText(IDC_START), "Stop Countup");
     EXPECT_EQ(StatusText(1), "Countup running");
     EXPECT_TRUE(RunButtons());
-    CCountupDlg* window = Dlg().m_pCountupWnd;
+    CCountupDlg* window = Dlg().m_pCountupWnd.get();
     EXPECT_TRUE(window->IsWindowVisible());
     EXPECT_EQ(Place(*window), std::make_pair(100, 100)); // no stored place yet
     MoveTo(*window, 333, 222);
 
     Click(IDC_STOP);
     EXPECT_FALSE(Dlg().m_bCountupRunning);
-    EXPECT_EQ(Dlg().m_pCountupWnd, nullptr);
+    EXPECT_FALSE(Dlg().m_pCountupWnd);
     EXPECT_EQ(env->clock.TimerCount(), 1u); // only the main dialog's clock
     EXPECT_TRUE(Dlg().m_bInactive);
     EXPECT_TRUE(IdleButtons());

@@ -22,6 +22,7 @@ TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
     EXPECT_EQ(env->tray.callbackMessage, WM_TRAYNOTIFY);
     EXPECT_EQ(env->tray.id, kTrayIconId);
     EXPECT_TRUE(Dlg().m_bTrayIcon);
+    EXPECT_EQ(app->RegistryKey(), "Quorvane");
 
     EXPECT_EQ(StatusText(0), "7:05");
     EXPECT_EQ(StatusText(1), "Timer inactive!");

@@ -17,8 +17,9 @@ class TabSwitchingTest : public PageFixture {
 protected:
     // Exactly the typed pointer of the tab is set, and it is the shown page.
     void ExpectOnlyPageOfTab(int tab) {
-        const CDialog* pages[] = {Dlg().m_pTimerPage, Dlg().m_pOptionsPage, Dlg().m_pStartPage,
-                                  Dlg().m_pMenuPage, Dlg().m_p3DOptionsPage};
+        const CDialog* pages[] = {Dlg().m_pTimerPage.get(), Dlg().m_pOptionsPage.get(),
+                                  Dlg().m_pStartPage.get(), Dlg().m_pMenuPage.get(),
+                                  Dlg().m_p3DOptionsPage.get()};
         for (int i = 0; i < 5; ++i) {
             if (i == tab) {
                 EXPECT_EQ(pages[i], Dlg().m_pCurrentPage) << "tab " << tab;

@@ -1,5 +1,4 @@
-// The tray icon's mouse events: the double-click and the popup menu, and bringing back the
-// hidden main dialog.
+// The tray icon's mouse events: the double-click and the popup menu.
 #include "app/timer_dlg.h"
 #include "platform/app.h"
 #include "platform/messages.h"
@@ -67,10 +66,4 @@ void CTimerDlg::ShowTrayPopup() {
     if (chosen != 0 && IsCreated()) {
         SendMessage(WM_COMMAND, chosen, 0); // the menu has closed: the command comes after it
     }
-}
-
-void CTimerDlg::RestoreWindow() {
-    ShowWindow(SW_RESTORE);
-    ShowWindow(SW_SHOWNORMAL);
-    SetForegroundWindow();
 }

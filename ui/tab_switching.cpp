@@ -9,19 +9,24 @@ void CTimerDlg::OnSelChangeTab() {
     DestroyShownPage();
     switch (m_tabCtrl.GetCurSel()) {
     case 0:
-        m_pCurrentPage = m_pTimerPage = new CTimerPage(*this, &m_settings.timer, &m_bInactive);
+        m_pTimerPage = std::make_unique<CTimerPage>(*this, &m_settings.timer, &m_bInactive);
+        m_pCurrentPage = m_pTimerPage.get();
         break;
     case 1:
-        m_pCurrentPage = m_pOptionsPage = new COptionsPage(*this, &m_settings.options);
+        m_pOptionsPage = std::make_unique<COptionsPage>(*this, &m_settings.options);
+        m_pCurrentPage = m_pOptionsPage.get();
         break;
     case 2:
-        m_pCurrentPage = m_pStartPage = new CStartPage(*this, &m_settings.start);
+        m_pStartPage = std::make_unique<CStartPage>(*this, &m_settings.start);
+        m_pCurrentPage = m_pStartPage.get();
         break;
     case 3:
-        m_pCurrentPage = m_pMenuPage = new CMenuPage(*this, &m_settings.menu);
+        m_pMenuPage = std::make_unique<CMenuPage>(*this, &m_settings.menu);
+        m_pCurrentPage = m_pMenuPage.get();
         break;
     case 4:
-        m_pCurrentPage = m_p3DOptionsPage = new C3DOptionsPage(*this, &m_settings.disk3D);
+        m_p3DOptionsPage = std::make_unique<C3DOptionsPage>(*this, &m_settings.disk3D);
+        m_pCurrentPage = m_p3DOptionsPage.get();
         break;
     default:
         return;
@@ -38,15 +43,10 @@ void CTimerDlg::DestroyShownPage() {
 }
 
 void CTimerDlg::DeletePages() {
-    delete m_pTimerPage;
-    delete m_pOptionsPage;
-    delete m_pStartPage;
-    delete m_pMenuPage;
-    delete m_p3DOptionsPage;
-    m_pTimerPage = nullptr;
-    m_pOptionsPage = nullptr;
-    m_pStartPage = nullptr;
-    m_pMenuPage = nullptr;
-    m_p3DOptionsPage = nullptr;
     m_pCurrentPage = nullptr;
+    m_pTimerPage.reset();
+    m_pOptionsPage.reset();
+    m_pStartPage.reset();
+    m_pMenuPage.reset();
+    m_p3DOptionsPage.reset();
 }
