@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/qt/file_filter.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/wnd_access.h"
 
@@ -14,21 +15,6 @@ namespace {
 QWidget* OwnerWidget(CWnd* owner) {
     QWidget* w = owner ? WndAccess::Widget(*owner) : nullptr;
     return w && w->isVisible() ? w : nullptr;
-}
-
-// "Description (*.ext)|*.ext||" becomes Qt's "Description (*.ext)".
-QString QtFilter(const std::string& filter) {
-    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) {
-            break;
-        }
-        filters << (parts[i].contains(QLatin1Char('('))
-                        ? parts[i]
-                        : QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]));
-    }
-    return filters.join(QStringLiteral(";;"));
 }
 
 } // namespace
@@ -58,7 +44,7 @@ std::optional<std::string> QtModalService::OpenFile(CWnd* owner, const std::stri
                                                     const std::string& defaultExt) {
     QFileDialog dialog(OwnerWidget(owner));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QtFilter(filter));
+    dialog.setNameFilter(QtFileFilter(filter));
     dialog.setDefaultSuffix(QString::fromStdString(defaultExt).remove(QStringLiteral("*.")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
@@ -21,6 +22,8 @@ public:
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
+    // The timer behind a window's id, or null; for looking at how it was made.
+    const QTimer* Find(const CWnd& wnd, UINT_PTR id) const;
 
 private:
     std::map<std::pair<CWnd*, UINT_PTR>, QTimer*> m_timers;
@@ -57,10 +60,13 @@ private:
 
 class QtSoundService : public SoundService {
 public:
+    // hasOutput tells whether the desktop has a sound output now; by default Qt Multimedia asks.
+    explicit QtSoundService(std::function<bool()> hasOutput = {});
     ~QtSoundService() override;
     bool PlaySound(const std::string& path, UINT flags) override;
 
 private:
+    std::function<bool()> m_hasOutput;
     QSoundEffect* m_async = nullptr; // the last asynchronous sound, kept alive while it plays
 };
 

@@ -31,6 +31,12 @@ int WavDurationMs(const QString& path) {
 
 } // namespace
 
+QtSoundService::QtSoundService(std::function<bool()> hasOutput) : m_hasOutput(std::move(hasOutput)) {
+    if (!m_hasOutput) {
+        m_hasOutput = [] { return !QMediaDevices::audioOutputs().isEmpty(); };
+    }
+}
+
 QtSoundService::~QtSoundService() {
     delete m_async;
 }
@@ -39,7 +45,7 @@ bool QtSoundService::PlaySound(const std::string& path, UINT flags) {
     const QString file = QString::fromStdString(path);
     const int durationMs = WavDurationMs(file);
     // Without an output device QSoundEffect claims to play forever, so nothing is started.
-    if (path.empty() || durationMs < 0 || QMediaDevices::audioOutputs().isEmpty()) {
+    if (path.empty() || durationMs < 0 || !m_hasOutput()) {
         return false;
     }
     if (flags & SND_ASYNC) {

@@ -21,6 +21,11 @@ void QtTimerService::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
     timer->start(static_cast<int>(ms));
 }
 
+const QTimer* QtTimerService::Find(const CWnd& wnd, UINT_PTR id) const {
+    auto found = m_timers.find({const_cast<CWnd*>(&wnd), id});
+    return found == m_timers.end() ? nullptr : found->second;
+}
+
 void QtTimerService::KillTimer(CWnd& wnd, UINT_PTR id) {
     auto found = m_timers.find({&wnd, id});
     if (found != m_timers.end()) {

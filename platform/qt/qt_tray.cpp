@@ -1,5 +1,6 @@
 #include "platform/messages.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/tray_activation.h"
 #include "platform/qt/widgets.h"
 #include "platform/wnd.h"
 
@@ -35,10 +36,8 @@ bool QtTrayService::NotifyIcon(DWORD message, const NotifyIconData& data) {
         // Only the double-click and the right button reach the window, as the shell reports them.
         QObject::connect(icon, &QSystemTrayIcon::activated, icon,
                          [window, id, entry](QSystemTrayIcon::ActivationReason reason) {
-                             if (reason == QSystemTrayIcon::DoubleClick) {
-                                 window->SendMessage(entry->callbackMessage, id, WM_LBUTTONDBLCLK);
-                             } else if (reason == QSystemTrayIcon::Context) {
-                                 window->SendMessage(entry->callbackMessage, id, WM_RBUTTONDOWN);
+                             if (const UINT mouse = TrayMouseMessage(reason, TrayProtocol::XEmbed)) {
+                                 window->SendMessage(entry->callbackMessage, id, mouse);
                              }
                          });
     } else if (found == m_icons.end()) {
