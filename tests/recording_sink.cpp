@@ -2,14 +2,21 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
 constexpr int kModelViewStackDepth = 32;
+// Far more calls than any picture makes (the largest takes about 2000): a frame that gets here
+// would not end, so the test is stopped with an exception instead of hanging.
+constexpr size_t kMaxCallsPerFrame = 100000;
 
 } // namespace
 
 void RecordingSink::Record(OpKind kind, std::array<double, 4> numbers) {
+    if (m_ops.size() >= kMaxCallsPerFrame) {
+        throw std::length_error("a frame of more than 100000 drawing calls");
+    }
     RecordedOp op;
     op.kind = kind;
     op.numbers = numbers;

@@ -2,7 +2,7 @@
 // A DrawingSink that keeps every call, and each prism with the material and offset in force, for
 // checking the 3D-Timer's pictures exactly. Like GL it refuses popping an empty matrix stack,
 // pushing past the 32 matrices a model-view stack is sure to hold, non-finite numbers and a
-// rotation about no axis: each fails the running test.
+// rotation about no axis: each fails the running test. A frame that does not end throws.
 #include "gl3d/drawing_sink.h"
 
 #include <array>
