@@ -161,4 +161,96 @@ TEST_F(DiskPixels, LightChangesThePicture) {
     EXPECT_GT(green.g, green.r + 40);
 }
 
+// The fixed state the window's context gets once, checked in a context of its own.
+struct SceneCase {
+    int width, height;
+    bool fullscreen, light;
+    GLint viewport[4];
+    double aspect;
+};
+
+TEST_F(DiskPixels, SceneIsSetUpOnceWithPerspectiveStartOrientationAndLight) {
+    for (const SceneCase& c : {SceneCase{300, 200, false, false, {0, 0, 300, 200}, 1.5},
+                               SceneCase{640, 480, true, true, {80, 40, 480, 440}, 4.0 / 3.0},
+                               SceneCase{300, 0, false, true, {0, 0, 300, 0}, 1.0}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.width << "x" << c.height << (c.fullscreen ? " full screen" : ""));
+        std::string whyNot;
+        auto context = HeadlessGlContext::Create(kSize, kSize, whyNot);
+        ASSERT_TRUE(context) << whyNot;
+        DiskModel model;
+        model.m_bLight = c.light ? 1 : 0;
+        model.m_dRemaining = 12.0;
+        model.InitScene(c.width, c.height, c.fullscreen);
+        EXPECT_EQ(model.m_dRemaining, 360.0);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), std::vector<GLint>(c.viewport, c.viewport + 4));
+
+        GLdouble p[16], m[16];
+        glGetDoublev(GL_PROJECTION_MATRIX, p);
+        const double f = 1.0 / std::tan(22.5 * 3.14159265358979323846 / 180.0);
+        EXPECT_NEAR(p[0], f / c.aspect, 1e-6);
+        EXPECT_NEAR(p[5], f, 1e-6);
+        EXPECT_NEAR(p[10], -51.0 / 49.0, 1e-6) << "near 1, far 50";
+        EXPECT_NEAR(p[14], -100.0 / 49.0, 1e-6);
+        glGetDoublev(GL_MODELVIEW_MATRIX, m);
+        const double a = 35.0 * 3.14159265358979323846 / 180.0;
+        EXPECT_NEAR(m[0], std::cos(a), 1e-6);
+        EXPECT_NEAR(m[2], -std::sin(a), 1e-6);
+        EXPECT_NEAR(m[8], std::sin(a), 1e-6);
+        EXPECT_NEAR(m[14], -7.0, 1e-6);
+
+        EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+        EXPECT_TRUE(glIsEnabled(GL_NORMALIZE));
+        EXPECT_EQ(glIsEnabled(GL_LIGHTING), c.light ? GL_TRUE : GL_FALSE);
+        EXPECT_EQ(glIsEnabled(GL_LIGHT3), c.light ? GL_TRUE : GL_FALSE);
+        EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
+        EXPECT_FALSE(glIsEnabled(GL_COLOR_MATERIAL));
+        if (c.light) {
+            GLfloat position[4], ambient[4];
+            glGetLightfv(GL_LIGHT3, GL_POSITION, position);
+            EXPECT_EQ(std::vector<GLfloat>(position, position + 4), (std::vector<GLfloat>{3, 0, 3, 1}));
+            glGetMaterialfv(GL_FRONT, GL_AMBIENT, ambient);
+            EXPECT_EQ(std::vector<GLfloat>(ambient, ambient + 4),
+                      (std::vector<GLfloat>{0.25f, 0.25f, 0.25f, 1}));
+        }
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+}
+
+TEST_F(DiskPixels, SpinsAccumulateOnTheStartOrientationAndResizingKeepsThePerspective) {
+    std::string whyNot;
+    auto context = HeadlessGlContext::Create(kSize, kSize, whyNot);
+    ASSERT_TRUE(context) << whyNot;
+    DiskModel model;
+    model.m_nDiskType = 3;
+    model.m_bSpinY = 1;
+    model.InitScene(kSize, kSize, false);
+    GLdouble before[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, before);
+    model.RenderFrame();
+    model.RenderFrame();
+    DiskModel::ResizeViewport(-5, 40);
+    GLdouble m[16], after[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+    const double a = 37.0 * 3.14159265358979323846 / 180.0;
+    EXPECT_NEAR(m[0], std::cos(a), 1e-6) << "two frames add two degrees";
+    EXPECT_NEAR(m[8], std::sin(a), 1e-6);
+    EXPECT_NEAR(m[14], -7.0, 1e-6);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 0);
+    EXPECT_EQ(viewport[3], 40);
+    glGetDoublev(GL_PROJECTION_MATRIX, after);
+    EXPECT_EQ(std::vector<GLdouble>(after, after + 16), std::vector<GLdouble>(before, before + 16));
+    // Materials are set for front faces only: the hand's dark red was set last.
+    GLfloat front[4], back[4];
+    glGetMaterialfv(GL_FRONT, GL_AMBIENT, front);
+    glGetMaterialfv(GL_BACK, GL_AMBIENT, back);
+    EXPECT_EQ(std::vector<GLfloat>(front, front + 4), (std::vector<GLfloat>{0.5f, 0, 0, 1}));
+    EXPECT_EQ(std::vector<GLfloat>(back, back + 4), (std::vector<GLfloat>{0.2f, 0.2f, 0.2f, 1}));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "no matrix stack left unbalanced";
+}
+
 } // namespace
