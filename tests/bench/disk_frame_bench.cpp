@@ -1,6 +1,6 @@
 // Times the 3D-Timer's largest frame (Red/Yellow/Green, 90 parts, all spins) in a headless Mesa
 // context, with and without the light, and optionally writes a picture of every disk type.
-//   disk_frame_bench [--frames N] [--png DIR]
+//   disk_frame_bench [--frames N] [--parts N] [--png DIR]
 #include "gl3d/disk_model.h"
 #include "tests/bench/png_file.h"
 #include "tests/headless_gl_context.h"
@@ -18,11 +18,11 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 
 // A model as the window's creator sets it up, with the stored default colours.
-DiskModel MakeModel(int diskType, bool light) {
+DiskModel MakeModel(int diskType, bool light, double parts) {
     DiskModel model;
     model.m_nDiskType = diskType;
     model.m_bLight = light ? 1 : 0;
-    model.m_dParts = 90.0;
+    model.m_dParts = parts;
     model.m_nSkip = 1;
     model.m_nMinutes = 5;
     model.m_colMulti[0] = ColorFromProfileInt(65280);
@@ -45,9 +45,9 @@ std::unique_ptr<HeadlessGlContext> Context() {
     return context;
 }
 
-void TimeLargestFrame(bool light, int frames) {
+void TimeLargestFrame(bool light, int frames, double parts) {
     auto context = Context();
-    DiskModel model = MakeModel(1, light);
+    DiskModel model = MakeModel(1, light, parts);
     model.m_bSpinX = model.m_bSpinY = model.m_bSpinZ = 1;
     model.InitScene(kWidth, kHeight, false);
     for (int i = 0; i < 20; ++i) {
@@ -60,8 +60,8 @@ void TimeLargestFrame(bool light, int frames) {
         glFinish();
     }
     const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-    std::printf("type 1, 90 parts, light %s, %dx%d: %.3f ms per frame (%d frames)\n", light ? "on " : "off",
-                kWidth, kHeight, spent.count() / frames, frames);
+    std::printf("type 1, %g parts, light %s, %dx%d: %.3f ms per frame (%d frames)\n", parts,
+                light ? "on " : "off", kWidth, kHeight, spent.count() / frames, frames);
 }
 
 // Each disk type a minute and twenty seconds into a five-minute countdown, and the full disk.
@@ -70,7 +70,7 @@ void WritePictures(const std::string& dir) {
         for (bool light : {false, true}) {
             for (bool full : {true, false}) {
                 auto context = Context();
-                DiskModel model = MakeModel(type, light);
+                DiskModel model = MakeModel(type, light, 90.0);
                 model.InitScene(kWidth, kHeight, false);
                 for (int tick = 0; !full && tick < 80 * 4; ++tick) {
                     model.m_dRemaining = RemainingAngle(tick + 1, 5 * 240);
@@ -94,19 +94,22 @@ void WritePictures(const std::string& dir) {
 
 int main(int argc, char** argv) {
     int frames = 500;
+    double parts = 90.0;
     std::string pngDir;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
             frames = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--parts") == 0 && i + 1 < argc) {
+            parts = std::atof(argv[++i]);
         } else if (std::strcmp(argv[i], "--png") == 0 && i + 1 < argc) {
             pngDir = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: %s [--frames N] [--png DIR]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--frames N] [--parts N] [--png DIR]\n", argv[0]);
             return 2;
         }
     }
-    TimeLargestFrame(true, frames);
-    TimeLargestFrame(false, frames);
+    TimeLargestFrame(true, frames, parts);
+    TimeLargestFrame(false, frames, parts);
     if (!pngDir.empty()) {
         WritePictures(pngDir);
     }
