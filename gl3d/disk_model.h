@@ -37,7 +37,8 @@ public:
     RgbColor m_colCurrent;
     // 1 Red/Yellow/Green, 2 One-Color-Disk, 3 Clock-Type, 4 Led-Type; anything else draws nothing.
     int m_nDiskType = 0;
-    // The title clock: time since the window opened, counted in quarter-second ticks.
+    // The title clock: minutes and seconds since the window opened, and quarter-second ticks
+    // counted towards the next second.
     int m_nElapsedMin = 0;
     int m_nElapsedSec = 0;
     int m_nQuarters = 0;
@@ -78,7 +79,7 @@ private:
     static void FrontMaterial(DrawingSink& out, MaterialParam param, const RgbColor& colour);
     // The colour of a part by its share of the disk, in percent.
     RgbColor ShareColour(double share) const;
-    // steps of a ring of stepsPerTurn to a turn, from twelve o'clock; the odd ones are lit.
+    // The first steps of a ring of stepsPerTurn steps, from twelve o'clock; odd steps are lit.
     void DrawRing(DrawingSink& out, long long steps, int stepsPerTurn, double inner, double outer,
                   const RgbColor& colour);
 
