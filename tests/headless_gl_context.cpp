@@ -23,9 +23,8 @@ struct HeadlessGlContext::Handles {
             eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
             eglDestroyContext(display, context);
         }
-        if (display != EGL_NO_DISPLAY) {
-            eglTerminate(display);
-        }
+        // The display stays initialised for the rest of the process: terminating it would unload
+        // Mesa's driver, whose own allocations the leak checker could then no longer name.
     }
 };
 

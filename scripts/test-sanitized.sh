@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds into build-sanitized/ with AddressSanitizer and UndefinedBehaviorSanitizer and runs the
+# tests there: any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+cmake -S . -B build-sanitized -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBREWDIAL_WERROR=ON \
+  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+cmake --build build-sanitized
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
+cd build-sanitized
+ctest --output-on-failure --no-tests=error -j2
