@@ -1,3 +1,4 @@
+#include "brewdial_version.h"
 #include "platform/messages.h"
 #include "res/resource.h"
 #include "res/resources.h"
@@ -12,7 +13,7 @@ DialogTemplate AboutDialogTemplate() {
     t.controls = {
         {-1, ControlKind::Static, "", 5, 5, 31, 80, SS_SUNKEN},
         {-1, ControlKind::StaticIcon, "", 10, 60, 20, 20, 0, IDR_MAINFRAME},
-        {-1, ControlKind::Static, "Brewdial, Version 1.6", 55, 5, 100, 8},
+        {-1, ControlKind::Static, std::string("Brewdial, Version ") + kBrewdialVersion, 55, 5, 100, 8},
         {-1, ControlKind::Static, "Comments and suggestions", 55, 25, 117, 8},
         {-1, ControlKind::Static, "are welcome: please write", 55, 34, 117, 8},
         {-1, ControlKind::Static, "to the Brewdial authors.", 55, 43, 117, 8},
