@@ -21,7 +21,15 @@ BOOL CTimerApp::InitInstance() {
         return FALSE;
     }
     const StartSettings& start = m_pTimerDlg->m_settings.start;
-    if (start.nStartMinimized == 0 && start.nStartStayMinimized == 0) {
+    const bool startHidden = start.nStartMinimized != 0 || start.nStartStayMinimized != 0;
+    if (!m_pTimerDlg->m_bTrayHostFound) {
+        // Hidden with no icon to click, the program could be reached by nothing.
+        std::cerr << (startHidden
+                          ? "brewdial: no system tray to start minimized in; the main window is shown "
+                            "and the tray icon appears when a tray starts\n"
+                          : "brewdial: no system tray; the tray icon appears when a tray starts\n");
+    }
+    if (!startHidden || !m_pTimerDlg->m_bTrayHostFound) {
         m_pTimerDlg->ShowWindow(SW_SHOW);
     }
     return TRUE;
@@ -36,6 +44,28 @@ int CTimerApp::ExitInstance() {
 
 CTimerDlg* CTimerApp::LiveDialog() const {
     return m_pTimerDlg && m_pTimerDlg->IsCreated() ? m_pTimerDlg.get() : nullptr;
+}
+
+void CTimerApp::CarryOut(const StartRequest& request) {
+    CTimerDlg* dlg = LiveDialog();
+    if (!dlg) {
+        return;
+    }
+    if (request.countdownMinutes > 0) {
+        m_strQuickMinutes = std::to_string(request.countdownMinutes);
+        dlg->StartQuickTimer(m_strQuickMinutes);
+    } else if (request.quickTimer >= 1 && request.quickTimer <= 3) {
+        OnQuickTimer(request.quickTimer - 1);
+    }
+    if (request.show && LiveDialog()) { // a modal loop of the run's start may have seen the program end
+        dlg->RestoreWindow();
+    }
+}
+
+void CTimerApp::OnSessionEnd() {
+    if (CTimerDlg* dlg = LiveDialog()) {
+        dlg->CloseProgram();
+    }
 }
 
 void CTimerApp::OnQuickTimer(int index) {

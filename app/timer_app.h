@@ -2,7 +2,9 @@
 // The application object: sets the profile's key, creates the main dialog and forwards the
 // tray menu's commands to it.
 #include "platform/app.h"
+#include "platform/command_line.h"
 
+#include <climits>
 #include <memory>
 #include <string>
 
@@ -16,8 +18,17 @@ public:
     CTimerApp(Services& services, MessageLoop& loop);
     ~CTimerApp() override;
 
+    // The longest countdown the Start command takes: its quarter-second ticks fit an int.
+    static constexpr int kMaxCountdownMinutes = INT_MAX / 240;
+
     BOOL InitInstance() override;
     int ExitInstance() override;
+
+    // What a start of the program asks for: a countdown or a quick timer, started the way the
+    // tray's quick timers start theirs, then the main dialog brought up.
+    void CarryOut(const StartRequest& request);
+    // The session ends (a signal, the session manager): the Close sequence, as Close runs it.
+    void OnSessionEnd();
 
     // The tray menu's commands, forwarded to the main dialog.
     void OnQuickTimer1() { OnQuickTimer(0); }

@@ -57,7 +57,7 @@ BOOL CTimerDlg::OnInitDialog() {
     m_b3DOpen = false;
     m_bIconStatus = false;
 
-    AddTrayIcon(this, kTrayIconId, m_hIcon, "Brewdial");
+    m_bTrayHostFound = AddTrayIcon(this, kTrayIconId, m_hIcon, "Brewdial");
     m_bTrayIcon = true; // set whatever the add says: later calls then fail quietly
 
     m_statusBar.Create(*this, IDC_STATUSBAR);

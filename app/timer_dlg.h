@@ -77,6 +77,7 @@ public:
     CTabCtrl m_tabCtrl;
     std::string m_strClock;
     bool m_bTrayIcon = false;
+    bool m_bTrayHostFound = false; // a tray host showed the icon added at start-up
 
     // Tray icon.
     bool AddTrayIcon(CWnd* wnd, UINT id, HICON icon, const char* tip);

@@ -21,3 +21,8 @@ int RunWithTestApplication(int& argc, char** argv, const std::function<int()>& r
 void ProcessDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+int LiveWidgetCount() {
+    ProcessDeferredDeletes();
+    return static_cast<int>(QApplication::allWidgets().size());
+}

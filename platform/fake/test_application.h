@@ -7,3 +7,6 @@ int RunWithTestApplication(int& argc, char** argv, const std::function<int()>& r
 
 // Deletes the widgets of windows destroyed so far, as the event loop would once it runs again.
 void ProcessDeferredDeletes();
+
+// Widgets alive now, after the deletes the event loop would do.
+int LiveWidgetCount();

@@ -2,13 +2,19 @@
 
 #include "platform/qt/qt_profile_store.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/session_end.h"
+#include "platform/qt/single_instance.h"
+#include "platform/qt/widgets.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QSurfaceFormat>
 
 #include <X11/Xlib.h>
 #include <cstdlib>
+#include <iostream>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +48,13 @@ std::string ExecutableName(const char* argv0) {
     return QFileInfo(QString::fromLocal8Bit(argv0)).completeBaseName().toStdString();
 }
 
+// The display the program's windows go to: the X display when there is one (the program
+// prefers it), else the Wayland display.
+QString DisplayName() {
+    const QString x = qEnvironmentVariable("DISPLAY");
+    return x.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : x;
+}
+
 } // namespace
 
 struct QtPlatform::Parts {
@@ -55,6 +68,9 @@ struct QtPlatform::Parts {
     std::unique_ptr<QtProfileStore> profile;
     QtSystemService system;
     QtMessageLoop loop;
+    std::unique_ptr<SingleInstance> instance;
+    StartRequest ownRequest;
+    std::unique_ptr<SessionEnd> sessionEnd;
 };
 
 QtPlatform::QtPlatform(int& argc, char** argv, const std::string& company) {
@@ -85,4 +101,48 @@ QtPlatform::~QtPlatform() = default;
 
 MessageLoop& QtPlatform::Loop() {
     return m_parts->loop;
+}
+
+std::optional<int> QtPlatform::ClaimInstance(const StartRequest& request, int maxMinutes) {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    auto instance =
+        std::make_unique<SingleInstance>(InstanceSocketPath(runtime, getuid(), DisplayName()), maxMinutes);
+    switch (instance->Claim(request)) {
+    case SingleInstance::Outcome::HandedOver:
+        return 0;
+    case SingleInstance::Outcome::NoAnswer:
+        std::cerr << "brewdial: " << instance->Error().toStdString() << "; nothing was started\n";
+        return 1;
+    case SingleInstance::Outcome::Alone:
+        std::cerr << "brewdial: " << instance->Error().toStdString()
+                  << "; a later start will not find this one and runs on its own\n";
+        break;
+    case SingleInstance::Outcome::Listening:
+        break;
+    }
+    QObject::connect(m_parts->app.get(), &QCoreApplication::aboutToQuit, instance.get(),
+                     &SingleInstance::StopListening);
+    m_parts->instance = std::move(instance);
+    m_parts->ownRequest = request;
+    return std::nullopt;
+}
+
+void QtPlatform::OnStartRequest(std::function<void(const StartRequest&)> handler) {
+    if (!m_parts->instance) {
+        return;
+    }
+    m_parts->instance->OnRequest(handler);
+    if (!m_parts->ownRequest.Empty()) {
+        QMetaObject::invokeMethod(
+            m_parts->instance.get(), [handler, request = m_parts->ownRequest] { handler(request); },
+            Qt::QueuedConnection);
+    }
+}
+
+void QtPlatform::OnSessionEnd(std::function<void()> handler) {
+    m_parts->sessionEnd = std::make_unique<SessionEnd>(std::move(handler));
+}
+
+void QtPlatform::SetProgramIcon(HICON icon) {
+    QApplication::setWindowIcon(IconResource(icon));
 }

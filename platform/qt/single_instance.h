@@ -1,0 +1,52 @@
+#pragma once
+// One running program per user and display. The first start listens on a local socket in the
+// user's runtime folder; a later start hands its request to it and ends.
+#include "platform/command_line.h"
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLocalSocket;
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    enum class Outcome {
+        Listening,  // this process is the one instance: later starts reach it
+        HandedOver, // the running instance took the request: this start is done
+        NoAnswer,   // an instance runs but did not take the request
+        Alone,      // no socket could be made: this process runs, out of reach of later starts
+    };
+
+    // maxMinutes: the longest countdown a handed-over request may ask for.
+    SingleInstance(QString socketPath, int maxMinutes);
+
+    // Becomes the instance that listens, or hands the request to the one that does. A start
+    // that asks for nothing asks the running instance to bring up its main dialog.
+    Outcome Claim(const StartRequest& request);
+    // Why the last Claim did not end in Listening or HandedOver.
+    const QString& Error() const { return m_error; }
+    // The requests later starts hand over, each delivered through the event loop.
+    void OnRequest(std::function<void(const StartRequest&)> handler) { m_handler = std::move(handler); }
+    // Later starts find no instance any more (the program is ending).
+    void StopListening() { m_server.close(); }
+
+private:
+    enum class Delivery { Taken, Unanswered, Dropped };
+    Delivery Deliver(QLocalSocket& socket, const StartRequest& request);
+    void Accept();
+    void Read(QLocalSocket& socket);
+
+    QString m_path;
+    int m_maxMinutes;
+    QLocalServer m_server;
+    QString m_error;
+    std::function<void(const StartRequest&)> m_handler;
+};
+
+// <runtimeDir>/brewdial-<uid>-<display>: display is the X display (":0" and ":0.0" are one) or
+// the Wayland display; characters a file name should not hold become '_'.
+QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QString& display);

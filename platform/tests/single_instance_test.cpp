@@ -1,0 +1,179 @@
+// One program per user and display: the first start listens, later starts hand over to it,
+// and nothing left by a program that died stands in the way.
+#include "platform/hand_over.h"
+#include "platform/qt/single_instance.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <future>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kMax = 8947848;
+
+// Runs the event loop until done says so, or limitMs have gone.
+template <typename Done> bool RunLoopUntil(Done done, int limitMs = 5000) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < limitMs) {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+// A later start in its own thread: its hand-over blocks until the listening side answers.
+std::future<SingleInstance::Outcome> LaterStart(const QString& path, StartRequest request) {
+    return std::async(std::launch::async, [path, request] {
+        SingleInstance later(path, kMax);
+        return later.Claim(request);
+    });
+}
+
+// What arrives at the listening instance until the later start is done.
+SingleInstance::Outcome HandOver(const QString& path, const StartRequest& request,
+                                 std::vector<StartRequest>& received) {
+    std::future<SingleInstance::Outcome> later = LaterStart(path, request);
+    RunLoopUntil([&] { return later.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+    RunLoopUntil([&] { return !received.empty(); });
+    return later.get();
+}
+
+TEST(SingleInstance, TheSocketIsNamedByUserAndDisplay) {
+    EXPECT_EQ(InstanceSocketPath("/run/user/1000", 1000, ":0"), "/run/user/1000/brewdial-1000-:0");
+    EXPECT_EQ(InstanceSocketPath("/r", 1000, ":0.0"), "/r/brewdial-1000-:0") << "the screen does not count";
+    EXPECT_EQ(InstanceSocketPath("/r", 7, "localhost:10.0"), "/r/brewdial-7-localhost:10");
+    EXPECT_EQ(InstanceSocketPath("/r", 7, "host.example:1"), "/r/brewdial-7-host.example:1");
+    EXPECT_EQ(InstanceSocketPath("/r", 7, "wayland-0"), "/r/brewdial-7-wayland-0");
+    EXPECT_EQ(InstanceSocketPath("/r", 7, "/run/user/7/wayland-1"), "/r/brewdial-7-_run_user_7_wayland-1");
+    EXPECT_EQ(InstanceSocketPath("/r", 7, ""), "/r/brewdial-7-none");
+    EXPECT_NE(InstanceSocketPath("/r", 7, ":0"), InstanceSocketPath("/r", 8, ":0"));
+    EXPECT_NE(InstanceSocketPath("/r", 7, ":0"), InstanceSocketPath("/r", 7, ":1"));
+    EXPECT_EQ(InstanceSocketPath("/r", 7, QString(300, QLatin1Char('x'))).size(),
+              QString("/r/brewdial-7-").size() + 64);
+}
+
+TEST(SingleInstance, LaterStartsHandTheirRequestToTheFirst) {
+    QTemporaryDir runtime;
+    const QString path = runtime.filePath(QStringLiteral("brewdial-test"));
+    SingleInstance first(path, kMax);
+    ASSERT_EQ(first.Claim(StartRequest{}), SingleInstance::Outcome::Listening) << first.Error().toStdString();
+    std::vector<StartRequest> received;
+    first.OnRequest([&](const StartRequest& r) { received.push_back(r); });
+
+    StartRequest countdown;
+    countdown.countdownMinutes = 25;
+    EXPECT_EQ(HandOver(path, countdown, received), SingleInstance::Outcome::HandedOver);
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0], countdown);
+
+    // A start that asks for nothing brings up the running program's dialog.
+    received.clear();
+    EXPECT_EQ(HandOver(path, StartRequest{}, received), SingleInstance::Outcome::HandedOver);
+    ASSERT_EQ(received.size(), 1u);
+    StartRequest show;
+    show.show = true;
+    EXPECT_EQ(received[0], show);
+
+    // Once the first stops listening, a later start becomes the instance itself.
+    first.StopListening();
+    SingleInstance next(path, kMax);
+    EXPECT_EQ(next.Claim(StartRequest{}), SingleInstance::Outcome::Listening);
+}
+
+TEST(SingleInstance, TheRequestArrivesThroughTheEventLoopAfterTheAnswer) {
+    QTemporaryDir runtime;
+    const QString path = runtime.filePath(QStringLiteral("brewdial-test"));
+    SingleInstance first(path, kMax);
+    ASSERT_EQ(first.Claim(StartRequest{}), SingleInstance::Outcome::Listening);
+    bool laterWasDone = false;
+    std::future<SingleInstance::Outcome> later;
+    int calls = 0;
+    first.OnRequest([&](const StartRequest&) {
+        ++calls;
+        // A request that opens a modal dialog here must not keep the later start waiting.
+        laterWasDone = later.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    });
+    StartRequest quick;
+    quick.quickTimer = 2;
+    later = LaterStart(path, quick);
+    ASSERT_TRUE(RunLoopUntil([&] { return calls > 0; }));
+    EXPECT_TRUE(laterWasDone);
+    EXPECT_EQ(later.get(), SingleInstance::Outcome::HandedOver);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(SingleInstance, NothingLeftByADeadProgramBlocksAStart) {
+    QTemporaryDir runtime;
+    const QString path = runtime.filePath(QStringLiteral("brewdial-test"));
+    // A socket whose program died: the file is there, nobody listens.
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = path.toLocal8Bit();
+    std::memcpy(address.sun_path, name.constData(), name.size());
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(fd);
+    ASSERT_TRUE(QFile::exists(path));
+    // A lock file left empty by a start killed while creating it, a while ago.
+    QFile lock(path + QStringLiteral(".lock"));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+    lock.close();
+
+    QElapsedTimer took;
+    took.start();
+    SingleInstance start(path, kMax);
+    EXPECT_EQ(start.Claim(StartRequest{}), SingleInstance::Outcome::Listening) << start.Error().toStdString();
+    EXPECT_LT(took.elapsed(), 1000);
+    std::vector<StartRequest> received;
+    start.OnRequest([&](const StartRequest& r) { received.push_back(r); });
+    EXPECT_EQ(HandOver(path, StartRequest{}, received), SingleInstance::Outcome::HandedOver);
+}
+
+TEST(SingleInstance, AMessageOfAnyOtherFormIsDroppedUntaken) {
+    QTemporaryDir runtime;
+    const QString path = runtime.filePath(QStringLiteral("brewdial-test"));
+    SingleInstance first(path, 60);
+    ASSERT_EQ(first.Claim(StartRequest{}), SingleInstance::Outcome::Listening);
+    int calls = 0;
+    first.OnRequest([&](const StartRequest&) { ++calls; });
+    for (const QByteArray& message :
+         {QByteArray("hello\n"), QByteArray("brewdial/1 countdown=61 quick=0 show=0\n"),
+          QByteArray(4000, 'x')}) {
+        auto answer = std::async(std::launch::async, [&] {
+            QLocalSocket socket;
+            socket.connectToServer(path);
+            socket.waitForConnected(1000);
+            socket.write(message);
+            socket.waitForBytesWritten(1000);
+            QByteArray got;
+            while (socket.waitForReadyRead(3000)) {
+                got += socket.readAll();
+            }
+            return std::make_pair(got + socket.readAll(), socket.state() == QLocalSocket::UnconnectedState);
+        });
+        RunLoopUntil([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+        const auto [got, dropped] = answer.get();
+        EXPECT_TRUE(got.isEmpty()) << message.left(40).toStdString();
+        EXPECT_TRUE(dropped) << message.left(40).toStdString();
+    }
+    RunLoopUntil([] { return false; }, 50);
+    EXPECT_EQ(calls, 0);
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+// The program's life on the desktop: what its command line and later starts ask of it, the
+// end of the session, and a start with no tray to sit in.
+#include "brewdial_version.h"
+#include "platform/fake/user_input.h"
+#include "platform/messages.h"
+#include "res/page_controls.h"
+#include "res/resource.h"
+#include "res/resources.h"
+#include "tests/page_fixture.h"
+#include "tests/run_fixture.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+namespace {
+
+StartRequest Countdown(int minutes, bool show = false) {
+    StartRequest r;
+    r.countdownMinutes = minutes;
+    r.show = show;
+    return r;
+}
+
+StartRequest Quick(int number) {
+    StartRequest r;
+    r.quickTimer = number;
+    return r;
+}
+
+StartRequest Show() {
+    StartRequest r;
+    r.show = true;
+    return r;
+}
+
+class LifecycleTest : public RunFixture {
+protected:
+    size_t TrayDeletes() const {
+        size_t n = 0;
+        for (const TrayCall& call : env->tray.calls) {
+            n += call.message == NIM_DELETE;
+        }
+        return n;
+    }
+};
+
+TEST_F(LifecycleTest, ACountdownAskedForStartsAsAQuickTimerDoes) {
+    StartWith({{"LED-timer", 1}});
+    app->CarryOut(Countdown(25));
+    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Dlg().m_nTotalTicks, 25 * 240);
+    EXPECT_EQ(env->tray.tip, "Timer set to: 25 minutes");
+    EXPECT_EQ(ControlText(IDC_START), "Stop Timer");
+    EXPECT_TRUE(Dlg().m_bLedOpen);
+    EXPECT_EQ(app->m_strQuickMinutes, "25");
+    // What runs is replaced, as by a quick timer.
+    app->CarryOut(Countdown(1));
+    EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
+    EXPECT_EQ(Dlg().m_nTicks, 0);
+    ExpectNotice();
+    Advance(60 * 1000);
+    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    Click(IDC_CLOSE);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Timermode", -1), 1);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 1);
+}
+
+TEST_F(LifecycleTest, TheLongestCountdownIsTheOneTheStartCommandTakes) {
+    Start();
+    app->CarryOut(Countdown(CTimerApp::kMaxCountdownMinutes));
+    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    // Were the limit above the Start command's, the run would be cut short.
+    EXPECT_EQ(Dlg().m_nTotalTicks, CTimerApp::kMaxCountdownMinutes * 240);
+    EXPECT_GT(Dlg().m_nTotalTicks, INT_MAX - 240);
+}
+
+TEST_F(LifecycleTest, AQuickTimerAskedForIsTheTrayMenusItem) {
+    Profile().WriteProfileString("Daten", "Menu2I", "12");
+    Start();
+    StartCountup();
+    app->CarryOut(Quick(2));
+    EXPECT_FALSE(Dlg().m_bCountupRunning);
+    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(env->tray.tip, "Timer set to: 12 minutes");
+    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "12");
+    app->CarryOut(Quick(1));
+    EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
+    app->CarryOut(Quick(3));
+    EXPECT_EQ(env->tray.tip, "Timer set to: 5 minutes");
+}
+
+TEST_F(LifecycleTest, ShowBringsUpTheDialogAfterTheRunStarts) {
+    StartWith({{"Start", 1}, {"Ausblenden", 1}});
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+    app->CarryOut(Show());
+    EXPECT_TRUE(Dlg().IsWindowVisible());
+    // "minimize after timer start" hides the dialog, and the request shows it again.
+    app->CarryOut(Countdown(3, true));
+    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_TRUE(Dlg().IsWindowVisible());
+    app->CarryOut(Countdown(4));
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+}
+
+TEST_F(LifecycleTest, ARequestForNothingChangesNothing) {
+    StartWith({{"Start", 1}});
+    const size_t trayCalls = env->tray.calls.size();
+    app->CarryOut(StartRequest{});
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+    EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bCountupRunning || Dlg().m_bAlarmArmed);
+    EXPECT_EQ(env->tray.calls.size(), trayCalls);
+}
+
+TEST_F(LifecycleTest, RequestsInsideModalDialogsAreTakenAsTrayCommands) {
+    StartWith({{"LED-timer", 1}});
+    StartCountdown("1");
+    // The notice of the alarm is open: the new run goes on after it.
+    ExpectNotice([&](CDialog&) { app->CarryOut(Countdown(2)); });
+    Advance(60 * 1000);
+    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(env->tray.tip, "Timer set to: 2 minutes");
+    EXPECT_TRUE(Dlg().m_bLedOpen);
+
+    // The about box is open.
+    env->modal.ExpectDialog(IDD_ABOUTBOX, [&](CDialog& about) {
+        app->CarryOut(Countdown(7, true));
+        ClickButton(*about.GetDlgItem(IDOK));
+    });
+    SystemCommand(Dlg(), IDM_ABOUTBOX);
+    EXPECT_EQ(env->tray.tip, "Timer set to: 7 minutes");
+    EXPECT_TRUE(Dlg().IsWindowVisible());
+
+    // "Missing Time!" of a quick timer with no minutes is open.
+    Dlg().m_settings.menu.strMenuMinutes[0] = "0";
+    env->modal.ExpectMessageBox();
+    app->CarryOut(Quick(1));
+    ASSERT_EQ(env->modal.messageBoxes.size(), 1u);
+    EXPECT_EQ(env->modal.messageBoxes[0].text, "Missing Time!");
+    EXPECT_FALSE(Dlg().m_bTimerRunning);
+}
+
+TEST_F(LifecycleTest, RequestsAfterTheEndFindNothingToDo) {
+    Start();
+    Click(IDC_CLOSE);
+    const size_t trayCalls = env->tray.calls.size();
+    app->CarryOut(Countdown(5, true));
+    app->CarryOut(Quick(1));
+    app->OnSessionEnd();
+    EXPECT_EQ(env->tray.calls.size(), trayCalls);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 5);
+}
+
+TEST_F(LifecycleTest, TheSessionsEndRunsTheCloseSequenceOnce) {
+    StartWith({{"LED-timer", 1}});
+    app->CarryOut(Countdown(9));
+    EditTimerInput([](TimerSettings& timer) { timer.strMessage = "Tee!"; });
+    app->OnSessionEnd();
+    EXPECT_TRUE(Ended());
+    EXPECT_EQ(env->loop.quitCode, 0);
+    EXPECT_FALSE(env->tray.present);
+    EXPECT_FALSE(Dlg().IsCreated());
+    EXPECT_FALSE(Dlg().m_pLedWnd);
+    EXPECT_EQ(env->clock.TimerCount(), 0u) << "windows destroyed, their timers with them";
+    auto written = ReopenProfile();
+    EXPECT_EQ(written->GetProfileInt("Daten", "Minuten", -1), 9);
+    EXPECT_EQ(written->GetProfileString("Daten", "Meldungstext", ""), "Tee!");
+
+    // A second signal finds the program ended: nothing is written again.
+    std::remove(profilePath.c_str());
+    app->OnSessionEnd();
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), -1);
+    EXPECT_EQ(TrayDeletes(), 1u);
+}
+
+TEST_F(LifecycleTest, WithNoTrayHostTheDialogShowsAndSaysWhy) {
+    struct Case {
+        int startMinimized;
+        int startStayMinimized;
+        const char* says;
+    };
+    for (const Case& c : {Case{1, 0, "no system tray to start minimized in"},
+                          Case{0, 1, "no system tray to start minimized in"},
+                          Case{0, 0, "no system tray; the tray icon appears"}}) {
+        TearDown();
+        SetUp();
+        env->tray.hostAvailable = false;
+        ::testing::internal::CaptureStderr();
+        StartWith({{"Start", c.startMinimized}, {"startstay", c.startStayMinimized}});
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(Dlg().IsWindowVisible()) << c.says;
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_TRUE(Dlg().m_bTrayIcon) << "the icon is still asked for, for a tray that comes later";
+    }
+    // With a tray host nothing is said and "start minimized" holds.
+    TearDown();
+    SetUp();
+    ::testing::internal::CaptureStderr();
+    StartWith({{"Start", 1}, {"startstay", 0}});
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(Dlg().IsWindowVisible());
+}
+
+TEST(AboutBox, ShowsTheProgramsOneVersion) {
+    const DialogTemplate& about = BrewdialResources().dialogs.at(IDD_ABOUTBOX);
+    const std::string line = std::string("Brewdial, Version ") + kBrewdialVersion;
+    EXPECT_TRUE(std::any_of(about.controls.begin(), about.controls.end(), [&](const ControlTemplate& c) {
+        return c.text == line;
+    })) << line;
+}
+
+class LifecyclePageTest : public PageFixture {};
+
+TEST_F(LifecyclePageTest, ARunAskedForWhileThePagesColourDialogIsOpen) {
+    Start();
+    SelectTab(4);
+    env->modal.ExpectDialog(IDD_COLORS, [&](CDialog& colours) {
+        app->CarryOut(Countdown(2, true));
+        PressKey(colours, Key::Escape);
+    });
+    ClickItem(IDC_COLOR);
+    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Dlg().m_pCurrentPage, &Page());
+    Click(IDC_CLOSE);
+    EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 2);
+}
+
+} // namespace
