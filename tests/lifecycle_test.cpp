@@ -71,7 +71,7 @@ TEST_F(LifecycleTest, TheLongestCountdownIsTheOneTheStartCommandTakes) {
     app->CarryOut(Countdown(CTimerApp::kMaxCountdownMinutes));
     EXPECT_TRUE(Dlg().m_bTimerRunning);
     // Were the limit above the Start command's, the run would be cut short.
-    EXPECT_EQ(Dlg().m_nTotalTicks, CTimerApp::kMaxCountdownMinutes * 240);
+    EXPECT_EQ(Dlg().m_nTotalTicks, static_cast<long long>(CTimerApp::kMaxCountdownMinutes) * 240);
     EXPECT_GT(Dlg().m_nTotalTicks, INT_MAX - 240);
 }
 
