@@ -1,0 +1,51 @@
+# Sourced by the tests that drive the real program under a virtual X server: starting it on a
+# profile of its own, waiting for its windows, and reading what it wrote.
+# The including script sets program and home, and runs under xvfb-run.
+
+fail() {
+  echo "$test_name: $*" >&2
+  cat "$home"/*stderr >&2 2>/dev/null || true
+  exit 1
+}
+
+# A fresh configuration folder with these profile lines under [Daten]; its profile's path.
+new_profile() { # <name> [Key=value...]
+  export XDG_CONFIG_HOME=$home/$1
+  shift
+  mkdir -p "$XDG_CONFIG_HOME/Quorvane"
+  profile=$XDG_CONFIG_HOME/Quorvane/brewdial.conf
+  printf '[Daten]\n' >"$profile"
+  for line in "$@"; do printf '%s\n' "$line" >>"$profile"; done
+}
+
+# Starts the program in the background and waits for its main dialog; its pid is in pid.
+start_program() { # [arguments...]
+  "$program" "$@" 2>>"$home/stderr" &
+  pid=$!
+  wait_for_window "^Brewdial$"
+}
+
+wait_for_window() { # <title regex>
+  timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null ||
+    fail "no window '$1' appeared; shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|'); all: $(xdotool search --name "$1" 2>/dev/null | tr '\n' ' ')"
+}
+
+visible_windows() { # <title regex> -> how many are shown
+  xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l
+}
+
+# Waits for the program to end; fails unless it ends with the given status within a few seconds.
+expect_exit() { # <status> <what>
+  local status=0 waited=0
+  while kill -0 "$pid" 2>/dev/null && [ $waited -lt 100 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  kill -0 "$pid" 2>/dev/null && fail "$2: the program did not end"
+  wait "$pid" || status=$?
+  [ "$status" -eq "$1" ] || fail "$2: exit status $status, not $1"
+}
+
+has_value() { # <Key=value> <what>
+  grep -qxF "$1" "$profile" || fail "$2: the profile lacks $1: $(tr '\n' ' ' <"$profile")"
+}

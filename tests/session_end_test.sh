@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Ends the real program with SIGTERM, SIGINT and SIGHUP under a virtual X server: while idle,
+# during a countdown, while a message box, the about box or a popup menu is open. Each time it
+# must run its own Close sequence: exit status 0 and the profile written once, with what this
+# session set.
+set -euo pipefail
+test_name=session-end
+if [ -z "${BREWDIAL_UNDER_XVFB:-}" ]; then
+  export BREWDIAL_UNDER_XVFB=1
+  exec timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+program=$1
+home=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
+export XDG_RUNTIME_DIR=$home/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+source "$(dirname "$0")/real_program.sh"
+
+# Counts the profile's writes (each is a new file linked or renamed into place) until stopped.
+watch_profile() {
+  inotifywait -m -q -e create,moved_to --format '%f' "$XDG_CONFIG_HOME/Quorvane" >"$home/writes" &
+  watcher=$!
+  sleep 0.3 # inotifywait has its watch in place
+}
+
+expect_one_write() { # <what>
+  sleep 0.2
+  kill "$watcher"
+  local writes
+  writes=$(grep -cxF brewdial.conf "$home/writes" || true)
+  [ "$writes" -eq 1 ] || fail "$1: the profile was written $writes times"
+}
+
+# Right-clicks the main dialog's background, where its system menu opens.
+open_system_menu() {
+  local id before
+  id=$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)
+  before=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + WIDTH - 8)) $((Y + HEIGHT / 2)) click 3
+  for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -gt "$before" ] && return
+    sleep 0.1
+  done
+  fail "the system menu did not open"
+}
+
+end_case() { # <name> <signal> <check Key=value...>
+  local name=$1 signal=$2
+  shift 2
+  kill "-$signal" "$pid"
+  expect_exit 0 "$name"
+  expect_one_write "$name"
+  for value in "$@"; do has_value "$value" "$name"; done
+  echo "$test_name: $name: SIG$signal, exit status 0, profile written once"
+}
+
+for signal in TERM INT HUP; do
+  new_profile "idle-$signal" "Meldungstext=before"
+  watch_profile
+  start_program
+  end_case "idle" "$signal" "Timermode=0" "Meldungstext=before" "MCD1=65280"
+done
+
+new_profile countdown "LED-timer=1"
+watch_profile
+start_program
+"$program" --countdown 7 || fail "countdown: the hand-over failed"
+wait_for_window "^Timer set to: 7 minutes: "
+end_case "during a countdown" TERM "Timermode=1" "Minuten=7"
+
+# A quick timer of no minutes answers "Missing Time!" in a message box.
+new_profile message-box "Menu1I=0"
+watch_profile
+start_program --quick 1
+wait_for_window "^Hinweis$"
+end_case "while a message box is open" TERM "Timermode=1" "Menu1I=0"
+
+new_profile about-box
+watch_profile
+start_program
+open_system_menu
+xdotool key Down Return
+for _ in $(seq 50); do
+  [ "$(visible_windows "^Brewdial$")" -ge 2 ] && break
+  sleep 0.1
+done
+[ "$(visible_windows "^Brewdial$")" -ge 2 ] || fail "the about box did not open"
+end_case "while the about box is open" TERM "Timermode=0"
+
+new_profile popup-menu
+watch_profile
+start_program
+open_system_menu
+end_case "while a popup menu is open" TERM "Timermode=0"
