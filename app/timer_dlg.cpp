@@ -96,7 +96,9 @@ void CTimerDlg::CloseProgram() {
     if (m_bTrayIcon) {
         DeleteTrayIcon(this, kTrayIconId);
     }
-    DestroyShownPage();
+    // The page object outlives its window: the program may be ending from inside a dialog the
+    // page opened (a tray command, an alarm that closes the program), which returns to it.
+    RetireShownPage();
     UpdateData(TRUE);
     ProfileStore& profile = GetServices().profile;
     SaveSettings(m_settings, profile);

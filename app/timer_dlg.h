@@ -20,10 +20,12 @@
 //   ui/page_hooks.cpp             what the engine asks of the shown page
 #include "platform/controls.h"
 #include "platform/dialog.h"
+#include "platform/services.h"
 #include "settings/settings.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CLedTimerDlg;
 class CCountupDlg;
@@ -54,6 +56,7 @@ public:
     std::unique_ptr<COptionsPage> m_pOptionsPage;
     std::unique_ptr<CMenuPage> m_pMenuPage;
     std::unique_ptr<C3DOptionsPage> m_p3DOptionsPage;
+    std::vector<std::unique_ptr<CDialog>> m_retiredPages; // pages whose windows are gone
     int m_nTicks = 0;      // quarter-second ticks counted so far in this countdown
     int m_nTotalTicks = 0; // ticks of the whole countdown, minutes x 240
     int m_nIconStage = 1;  // eighths of the countdown the tray icon shows as elapsed, plus one
@@ -77,6 +80,7 @@ public:
     CTabCtrl m_tabCtrl;
     std::string m_strClock;
     bool m_bTrayIcon = false;
+    bool m_bTrayPopupOpen = false;
 
     // Tray icon.
     bool AddTrayIcon(CWnd* wnd, UINT id, HICON icon, const char* tip);
@@ -90,6 +94,8 @@ public:
     void RestoreWindow();
     // The tray's popup menu, built afresh from the run state, and the command chosen in it.
     void ShowTrayPopup();
+    // The popup's items as the run state and the settings have them now.
+    std::vector<PopupMenuItem> TrayPopupItems();
 
     // The shown page's edits into the settings, as a run starts (the Menu page is not asked).
     void SaveShownPageForStart();
@@ -101,6 +107,9 @@ public:
     // Tab switching: the shown page goes, writing its values back, and the selected one comes.
     void OnSelChangeTab();
     void DestroyShownPage();
+    // The shown page's window goes, writing its values back; the object is kept until the dialog
+    // goes.
+    void RetireShownPage();
 
     // Ends the program: tray icon off, settings written, window destroyed.
     void CloseProgram();
@@ -135,7 +144,6 @@ private:
     bool Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,
                 const std::string& tip);
     void SaveShownPage(bool menuPage, bool diskPage);
-    void DeletePages();
 
     // Start command branches. The ways each kind of run ends are shared with "Stop Timer".
     void EndCountup(bool savePosition);

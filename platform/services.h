@@ -5,6 +5,7 @@
 #include "platform/profile_store.h"
 #include "platform/types.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,6 +63,9 @@ struct NotifyIconData {
     UINT callbackMessage = 0;
     HICON icon = 0;
     std::string tip;
+    // The items of the icon's popup menu as they stand now, for tray hosts that show an item's
+    // menu themselves instead of reporting the right-click; kept from the call that gives it.
+    std::function<std::vector<PopupMenuItem>()> popup;
 };
 
 // The notification area. Clicks come back to the window as its callback message.

@@ -70,6 +70,9 @@ void COptionsPage::OnBrowseSound() {
     UpdateData(TRUE); // keeps the check marks set since the controls were last read
     // Cancelling chooses no file: that is how a sound is removed.
     m_strSoundWav = GetServices().modal.OpenFile(this, "Wav Dateien (*.wav)|*.wav||", "*.wav").value_or("");
+    if (!IsCreated()) {
+        return; // the program ended while the file dialog was open
+    }
     m_strSoundName = FileNameOf(m_strSoundWav);
     const bool chosen = !m_strSoundName.empty();
     m_nPlaySound = chosen ? 1 : 0;
@@ -91,6 +94,9 @@ void COptionsPage::On3DTimer() {
     UpdateData(TRUE);
     if (m_n3DTimer == 1 && !OpenGlAvailable()) {
         GetServices().modal.MessageBox(this, "A required DLL for OpenGL is missing.", "Warning", MB_OK);
+        if (!IsCreated()) {
+            return; // the program ended while the warning was open
+        }
         m_n3DTimer = 0;
         UpdateData(FALSE);
     }

@@ -78,17 +78,19 @@ void ScriptedModal::ExpectDialog(int templateId, DialogScript script) {
     m_queue.push_back(std::move(a));
 }
 
-void ScriptedModal::ExpectMessageBox(int answer) {
+void ScriptedModal::ExpectMessageBox(int answer, std::function<void()> whileOpen) {
     Answer a;
     a.kind = Kind::MessageBox;
     a.messageBoxAnswer = answer;
+    a.whileOpen = std::move(whileOpen);
     m_queue.push_back(std::move(a));
 }
 
-void ScriptedModal::ExpectOpenFile(std::optional<std::string> path) {
+void ScriptedModal::ExpectOpenFile(std::optional<std::string> path, std::function<void()> whileOpen) {
     Answer a;
     a.kind = Kind::OpenFile;
     a.path = std::move(path);
+    a.whileOpen = std::move(whileOpen);
     m_queue.push_back(std::move(a));
 }
 
@@ -152,12 +154,18 @@ void ScriptedModal::EndModal(CDialog& dlg, int result) {
 int ScriptedModal::MessageBox(CWnd*, const std::string& text, const std::string& caption, UINT type) {
     messageBoxes.push_back(MessageBoxCall{text, caption, type});
     std::optional<Answer> a = Take(Kind::MessageBox, "message box \"" + text + "\"");
+    if (a && a->whileOpen) {
+        a->whileOpen();
+    }
     return a ? a->messageBoxAnswer : 1;
 }
 
 std::optional<std::string> ScriptedModal::OpenFile(CWnd*, const std::string& filter, const std::string&) {
     fileFilters.push_back(filter);
     std::optional<Answer> a = Take(Kind::OpenFile, "file dialog");
+    if (a && a->whileOpen) {
+        a->whileOpen();
+    }
     return a ? a->path : std::nullopt;
 }
 
@@ -201,7 +209,24 @@ bool RecordingTray::NotifyIcon(DWORD message, const NotifyIconData& data) {
     if (data.flags & NIF_TIP) {
         tip = data.tip;
     }
+    if (data.popup) {
+        popup = data.popup;
+    }
     return message != NIM_ADD || hostAvailable;
+}
+
+std::vector<PopupMenuItem> RecordingTray::ExportedMenu() const {
+    return present && popup ? popup() : std::vector<PopupMenuItem>{};
+}
+
+void RecordingTray::ChooseFromExportedMenu(UINT command) {
+    for (const PopupMenuItem& item : ExportedMenu()) {
+        if (item.id == command && !item.grayed) {
+            window->SendMessage(WM_COMMAND, command, 0);
+            return;
+        }
+    }
+    failures.push_back("no enabled item " + std::to_string(command) + " in the exported menu");
 }
 
 void RecordingTray::Click(UINT mouseMessage) {

@@ -55,8 +55,9 @@ class ScriptedModal : public ModalService {
 public:
     using DialogScript = std::function<void(CDialog&)>;
     void ExpectDialog(int templateId, DialogScript script);
-    void ExpectMessageBox(int answer = 1);
-    void ExpectOpenFile(std::optional<std::string> path);
+    // whileOpen runs while the box or the file dialog is open, before it is answered.
+    void ExpectMessageBox(int answer = 1, std::function<void()> whileOpen = {});
+    void ExpectOpenFile(std::optional<std::string> path, std::function<void()> whileOpen = {});
     void ExpectColor(std::optional<COLORREF> color);
     void ExpectPopup(std::function<UINT(const std::vector<PopupMenuItem>&)> choose);
 
@@ -87,6 +88,7 @@ private:
         std::optional<std::string> path;
         std::optional<COLORREF> color;
         std::function<UINT(const std::vector<PopupMenuItem>&)> popup;
+        std::function<void()> whileOpen;
     };
     std::optional<Answer> Take(Kind kind, const std::string& what);
     struct Open {
@@ -113,7 +115,12 @@ public:
     CWnd* window = nullptr;
     UINT id = 0;
     std::vector<TrayCall> calls;
-    bool hostAvailable = true;                   // what an add answers: a tray host shows the icon
+    // The menu a StatusNotifierItem host shows on a right-click, made when it opens.
+    std::vector<PopupMenuItem> ExportedMenu() const;
+    // The user picks an item of that menu; the window hears the command after it closes.
+    void ChooseFromExportedMenu(UINT command);
+    bool hostAvailable = true; // what an add answers: a tray host shows the icon
+    std::function<std::vector<PopupMenuItem>()> popup;
     std::function<void(DWORD message)> onNotify; // runs before a call takes effect
     // A mouse event on the icon, delivered as the shell would; a click where no icon shows is
     // refused and recorded.

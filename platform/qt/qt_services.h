@@ -10,10 +10,11 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QTimer;
 class QSoundEffect;
-class QSystemTrayIcon;
+class TrayIconEntry;
 class QDialog;
 
 class QtTimerService : public TimerService {
@@ -47,15 +48,13 @@ public:
 
 class QtTrayService : public TrayService {
 public:
+    QtTrayService();
     ~QtTrayService() override;
     bool NotifyIcon(DWORD message, const NotifyIconData& data) override;
 
 private:
-    struct Entry {
-        QSystemTrayIcon* icon = nullptr;
-        UINT callbackMessage = 0;
-    };
-    std::map<std::pair<CWnd*, UINT>, Entry> m_icons;
+    std::map<std::pair<CWnd*, UINT>, std::unique_ptr<TrayIconEntry>> m_icons;
+    std::vector<std::unique_ptr<TrayIconEntry>> m_removed; // deleted with the next call, or at the end
 };
 
 class QtSoundService : public SoundService {
