@@ -1,7 +1,9 @@
 #include "platform/qt/widgets.h"
 
+#include "platform/app.h"
 #include "platform/messages.h"
 #include "platform/qt/wnd_access.h"
+#include "platform/services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,18 +27,26 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+constexpr UINT kMoveSettleMs = 250; // moves that stop this long end a drag
+}
+
 WindowHost::WindowHost(CWnd& owner, QWidget* parent, bool child) : QDialog(parent), m_owner(owner) {
     if (child) {
         setWindowFlags(Qt::Widget);
     }
     setMouseTracking(true);
-    m_moveSettled.setSingleShot(true);
-    m_moveSettled.setInterval(250);
+}
+
+TimerService& WindowHost::Timers() const {
+    return WndAccess::App(m_owner).GetServices().timers;
+}
+
+void WindowHost::MovesSettled() {
+    Timers().KillTimer(m_owner, kMoveSettledTimer);
     // A move that has stopped is the end of a drag: the two capture changes Windows sends.
-    connect(&m_moveSettled, &QTimer::timeout, this, [this] {
-        WndAccess::CaptureChanged(m_owner);
-        WndAccess::CaptureChanged(m_owner);
-    });
+    WndAccess::CaptureChanged(m_owner);
+    WndAccess::CaptureChanged(m_owner);
 }
 
 void WindowHost::Fill(const QRect& rect, const QColor& color) {
@@ -95,7 +105,7 @@ void WindowHost::mouseMoveEvent(QMouseEvent* event) {
 void WindowHost::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     if (isWindow() && isVisible() && !m_movingByProgram) {
-        m_moveSettled.start();
+        Timers().SetTimer(m_owner, kMoveSettledTimer, kMoveSettleMs);
     }
 }
 
@@ -106,6 +116,14 @@ void WindowHost::contextMenuEvent(QContextMenuEvent* event) {
     }
     const QPoint p = event->globalPos();
     WndAccess::ShowSystemMenu(m_owner, CPoint{p.x(), p.y()});
+}
+
+void WndAccess::Timer(CWnd& wnd, UINT_PTR id) {
+    if (id != kMoveSettledTimer) {
+        wnd.OnTimer(id);
+    } else if (auto* host = qobject_cast<WindowHost*>(Widget(wnd))) {
+        host->MovesSettled();
+    }
 }
 
 namespace {

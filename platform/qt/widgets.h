@@ -11,17 +11,20 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <vector>
 
 class CWnd;
+class TimerService;
 class QTabBar;
 class QToolButton;
 
 // Property on every control widget: its template id.
 constexpr const char* kControlIdProperty = "brewdialControlId";
+
+// The window timer the layer keeps for itself on every window; no timer of the program has its id.
+constexpr UINT_PTR kMoveSettledTimer = ~UINT_PTR{0};
 
 // A dialog's own window: top-level (popup) or child (a page inside another dialog).
 class WindowHost : public QDialog {
@@ -29,6 +32,8 @@ class WindowHost : public QDialog {
 public:
     WindowHost(CWnd& owner, QWidget* parent, bool child);
     void SetMovingByProgram(bool moving) { m_movingByProgram = moving; }
+    // Moves have stopped for a while (timer kMoveSettledTimer).
+    void MovesSettled();
     // Fills a rectangle of the client area; it stays shown until the window is destroyed or
     // filled over.
     void Fill(const QRect& rect, const QColor& color);
@@ -46,11 +51,11 @@ private:
         QRect rect;
         QColor color;
     };
+    TimerService& Timers() const;
     CWnd& m_owner;
     bool m_movingByProgram = false;
     bool m_painting = false;
     std::vector<Filled> m_filled;
-    QTimer m_moveSettled;
 };
 
 // A single-line edit. Its length limit and digits-only rule hold for what the user types,

@@ -21,7 +21,8 @@ public:
     static void Attach(CWnd& wnd, QWidget* widget, int id, CWinApp& app);
     static CWinApp& App(const CWnd& wnd) { return wnd.App(); }
 
-    static void Timer(CWnd& wnd, UINT_PTR id) { wnd.OnTimer(id); }
+    // A window timer is due: the window's own, or one the layer keeps for the window.
+    static void Timer(CWnd& wnd, UINT_PTR id);
     static void Close(CWnd& wnd) { wnd.OnClose(); }
     static void MouseMove(CWnd& wnd, CPoint point) { wnd.OnMouseMove(0, point); }
     static void CaptureChanged(CWnd& wnd) { wnd.OnCaptureChanged(); }
