@@ -165,10 +165,6 @@ void CWnd::SetWindowPos(bool topmost, int x, int y) {
     if (!w) {
         return;
     }
-    auto* host = qobject_cast<WindowHost*>(w);
-    if (host) {
-        host->SetMovingByProgram(true);
-    }
     if (topmost && w->isWindow() && !(w->windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool visible = w->isVisible();
         w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -178,12 +174,13 @@ void CWnd::SetWindowPos(bool topmost, int x, int y) {
     // client area at (x, y); its frame position asks the window manager to put the frame there.
     const bool unframed =
         w->isWindow() && w->isVisible() && w->windowHandle() && !w->windowHandle()->isExposed();
+    auto* host = qobject_cast<WindowHost*>(w);
+    if (host && w->isVisible() && (unframed || w->frameGeometry().topLeft() != QPoint(x, y))) {
+        host->ExpectPlacement(QPoint(x, y));
+    }
     w->move(x, y);
     if (unframed) {
         w->windowHandle()->setFramePosition(QPoint(x, y));
-    }
-    if (host) {
-        host->SetMovingByProgram(false);
     }
 }
 

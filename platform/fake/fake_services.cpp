@@ -3,6 +3,7 @@
 #include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_profile_store.h"
+#include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
 
 #include <algorithm>
@@ -22,6 +23,11 @@ void VirtualClock::KillAllTimers(CWnd& wnd) {
     m_timers.erase(
         std::remove_if(m_timers.begin(), m_timers.end(), [&](const Timer& t) { return t.wnd == &wnd; }),
         m_timers.end());
+}
+
+size_t VirtualClock::TimerCount() const {
+    return static_cast<size_t>(std::count_if(m_timers.begin(), m_timers.end(),
+                                             [](const Timer& t) { return t.id != kMoveSettledTimer; }));
 }
 
 TimeOfDay VirtualClock::Now() {

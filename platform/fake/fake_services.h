@@ -26,7 +26,8 @@ public:
     long long NowMs() const { return m_now; }
     bool IsRunning(const CWnd& wnd, UINT_PTR id) const;
     std::optional<UINT> Period(const CWnd& wnd, UINT_PTR id) const;
-    size_t TimerCount() const { return m_timers.size(); }
+    // The program's timers, without the one the layer keeps for each window.
+    size_t TimerCount() const;
 
 private:
     struct Timer {

@@ -21,3 +21,7 @@ int RunWithTestApplication(int& argc, char** argv, const std::function<int()>& r
 void ProcessDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+void DeliverWindowSystemEvents() {
+    QCoreApplication::processEvents();
+}

@@ -7,3 +7,7 @@ int RunWithTestApplication(int& argc, char** argv, const std::function<int()>& r
 
 // Deletes the widgets of windows destroyed so far, as the event loop would once it runs again.
 void ProcessDeferredDeletes();
+
+// Delivers what the window system has reported so far (moves, exposures), as the event loop
+// would once it runs again.
+void DeliverWindowSystemEvents();

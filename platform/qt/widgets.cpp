@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QToolButton>
 #include <QValidator>
@@ -42,9 +43,20 @@ TimerService& WindowHost::Timers() const {
     return WndAccess::App(m_owner).GetServices().timers;
 }
 
+void WindowHost::ExpectPlacement(const QPoint& place) {
+    m_placement = place;
+    m_placing = true;
+    Timers().SetTimer(m_owner, kMoveSettledTimer, kMoveSettleMs);
+}
+
 void WindowHost::MovesSettled() {
     Timers().KillTimer(m_owner, kMoveSettledTimer);
-    // A move that has stopped is the end of a drag: the two capture changes Windows sends.
+    if (m_placing) {
+        m_placing = false; // the program's placement is over, wherever the window manager put it
+        return;
+    }
+    // A move of the user's that has stopped is the end of a drag: the two capture changes
+    // Windows sends.
     WndAccess::CaptureChanged(m_owner);
     WndAccess::CaptureChanged(m_owner);
 }
@@ -102,10 +114,32 @@ void WindowHost::mouseMoveEvent(QMouseEvent* event) {
     WndAccess::MouseMove(m_owner, CPoint{p.x(), p.y()});
 }
 
+// Only the window system's reports can be moves of the user's: Qt's own move events follow the
+// program's calls. Of those reports, the program's placement arrives where the program put the
+// window; until it does, the window manager's own steps (mapping the window first where it
+// chose) belong to the placement too.
 void WindowHost::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    if (isWindow() && isVisible() && !m_movingByProgram) {
-        Timers().SetTimer(m_owner, kMoveSettledTimer, kMoveSettleMs);
+    if (!isWindow() || !isVisible() || !event->spontaneous()) {
+        return;
+    }
+    if (m_placement && frameGeometry().topLeft() == *m_placement) {
+        if (m_placing) {
+            m_placing = false;
+            Timers().KillTimer(m_owner, kMoveSettledTimer);
+        }
+        return;
+    }
+    if (!m_placing) {
+        m_placement.reset(); // the user moves the window
+    }
+    Timers().SetTimer(m_owner, kMoveSettledTimer, kMoveSettleMs);
+}
+
+void WindowHost::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (isWindow() && !event->spontaneous()) {
+        ExpectPlacement(frameGeometry().topLeft());
     }
 }
 

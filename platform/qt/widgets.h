@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class CWnd;
@@ -31,7 +32,9 @@ class WindowHost : public QDialog {
     Q_OBJECT
 public:
     WindowHost(CWnd& owner, QWidget* parent, bool child);
-    void SetMovingByProgram(bool moving) { m_movingByProgram = moving; }
+    // The program puts the window with its frame's top-left corner at place (or shows it). The
+    // window system reports the move only later, and that report is no move of the user's.
+    void ExpectPlacement(const QPoint& place);
     // Moves have stopped for a while (timer kMoveSettledTimer).
     void MovesSettled();
     // Fills a rectangle of the client area; it stays shown until the window is destroyed or
@@ -44,6 +47,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -53,7 +57,8 @@ private:
     };
     TimerService& Timers() const;
     CWnd& m_owner;
-    bool m_movingByProgram = false;
+    std::optional<QPoint> m_placement; // where the program last put the window, until the user moves it
+    bool m_placing = false;            // the window system has not reported that placement yet
     bool m_painting = false;
     std::vector<Filled> m_filled;
 };
