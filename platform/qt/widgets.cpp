@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 constexpr UINT kMoveSettleMs = 250; // moves that stop this long end a drag
@@ -337,6 +338,7 @@ void StatusBarWidget::SetParts(const std::vector<int>& rightEdges) {
     m_edges = rightEdges;
     for (size_t i = 0; i < m_edges.size(); ++i) {
         auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setIndent(2);
         label->show();
@@ -348,7 +350,6 @@ void StatusBarWidget::SetParts(const std::vector<int>& rightEdges) {
 void StatusBarWidget::SetText(int part, const QString& text) {
     if (part >= 0 && part < static_cast<int>(m_parts.size())) {
         m_parts[static_cast<size_t>(part)]->setText(text);
-        m_parts[static_cast<size_t>(part)]->setAccessibleName(text);
     }
 }
 
@@ -426,6 +427,11 @@ QPixmap BitmapResource(int id) {
     return QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(id));
 }
 
+void SetCheckedByProgram(QAbstractButton* button, bool checked) {
+    const QSignalBlocker quiet(button); // like BM_SETCHECK, no notification
+    button->setChecked(checked);
+}
+
 QString WithoutMnemonic(const std::string& text) {
     const QString in = QString::fromStdString(text);
     QString out;
@@ -443,6 +449,33 @@ QString WithoutMnemonic(const std::string& text) {
 }
 
 namespace {
+
+// A check box or radio button. Its clicks reach the dialog, and so does a change of its check
+// mark that no click made: assistive technology toggles it directly. Either is one activation.
+template <class Button> class DialogButton : public Button {
+public:
+    DialogButton(const QString& text, QWidget* parent, std::function<void()> activated)
+        : Button(text, parent) {
+        QObject::connect(this, &QAbstractButton::clicked, this, activated);
+        QObject::connect(this, &QAbstractButton::toggled, this, [this, activated] {
+            if (!m_clicking) {
+                activated();
+            }
+        });
+    }
+
+protected:
+    void nextCheckState() override {
+        // A click reports its own change; clearing a radio button when its group checks
+        // another one is no activation at all.
+        m_clicking = true;
+        Button::nextCheckState();
+        m_clicking = false;
+    }
+
+private:
+    bool m_clicking = false;
+};
 
 QWidget* MakeEdit(const ControlTemplate& c, QWidget* window) {
     if (c.style & ES_MULTILINE) {
@@ -464,6 +497,7 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* window) {
     auto* label = new QLabel(window);
     // A static is transparent to the mouse: the window under it gets the moves and clicks.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setTextFormat(Qt::PlainText); // a user's text that looks like markup shows as typed
     switch (c.kind) {
     case ControlKind::StaticIcon:
         label->setPixmap(IconResource(c.resource).pixmap(32, 32));
@@ -510,20 +544,17 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
             w = b;
             break;
         }
-        case ControlKind::CheckBox: {
-            auto* b = new QCheckBox(QString::fromStdString(c.text), window);
-            QObject::connect(b, &QCheckBox::clicked, window, [notify] { notify(BN_CLICKED); });
-            w = b;
+        case ControlKind::CheckBox:
+            w = new DialogButton<QCheckBox>(QString::fromStdString(c.text), window,
+                                            [notify] { notify(BN_CLICKED); });
             break;
-        }
         case ControlKind::RadioButton: {
-            auto* b = new QRadioButton(QString::fromStdString(c.text), window);
-            b->setAutoExclusive(false);
+            auto* b = new DialogButton<QRadioButton>(QString::fromStdString(c.text), window,
+                                                     [notify] { notify(BN_CLICKED); });
             if ((c.style & WS_GROUP) || !radioGroup) {
                 radioGroup = new QButtonGroup(window);
             }
             radioGroup->addButton(b);
-            QObject::connect(b, &QRadioButton::clicked, window, [notify] { notify(BN_CLICKED); });
             w = b;
             break;
         }
@@ -577,8 +608,13 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
         w->setProperty(kControlIdProperty, c.id);
         w->setEnabled(!(c.style & WS_DISABLED));
         w->setVisible(!c.hidden);
-        const bool ownText = !c.text.empty() && c.kind != ControlKind::Edit;
-        w->setAccessibleName(ownText ? WithoutMnemonic(c.text) : previousLabel);
+        // Assistive technology reads a control's own text, as it changes. An input without
+        // text of its own is named after the static before it, an up-down after its edit.
+        if (c.kind == ControlKind::Edit || c.kind == ControlKind::ComboBox) {
+            w->setAccessibleName(previousLabel);
+        } else if (c.kind == ControlKind::UpDown) {
+            w->setAccessibleName(previous ? previous->accessibleName() : previousLabel);
+        }
         if (c.kind == ControlKind::Static && !c.text.empty()) {
             previousLabel = WithoutMnemonic(c.text);
         }

@@ -17,6 +17,7 @@
 #include <vector>
 
 class CWnd;
+class QAbstractButton;
 class TimerService;
 class QTabBar;
 class QToolButton;
@@ -180,6 +181,8 @@ QPixmap BitmapResource(int id);
 
 // Text as a label shows it: "&&" is one ampersand, a single "&" marks a mnemonic.
 QString WithoutMnemonic(const std::string& text);
+// Checks or clears a check box or radio button for the program: no click is reported.
+void SetCheckedByProgram(QAbstractButton* button, bool checked);
 
 // Builds a template's controls into a dialog's window.
 void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnits& units, CWnd& owner);
