@@ -58,7 +58,9 @@ BOOL COptionsPage::OnInitDialog() {
         m_n3DTimer = 0;
     }
     m_checkSnapLed.EnableWindow(m_nLedTimer == 1);
-    GetDlgItem(IDC_FULLSCREEN)->EnableWindow(m_n3DTimer == 1);
+    if (m_n3DTimer == 1 || m_n3DTimer == 0) {
+        GetDlgItem(IDC_FULLSCREEN)->EnableWindow(m_n3DTimer == 1); // other values keep the template's
+    }
     if (m_strSoundName.empty()) {
         GetDlgItem(IDC_PLAY_SOUND)->EnableWindow(false); // its check mark stays as stored
     }
