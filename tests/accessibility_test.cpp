@@ -59,7 +59,8 @@ TEST_F(AccessibilityTest, InputsWithoutTextAreNamedAfterTheStaticBeforeThemWhate
 
     ReplaceText(minutes, "7");
     PressKeyIn(minutes, Key::Up);
-    Dlg().m_pCurrentPage->UpdateData(FALSE); // the program writes the edits
+    EXPECT_EQ(AccessibleValue(PageItem(IDC_MINUTES_SPIN)), 8); // the up-down reads out its edit
+    Dlg().m_pCurrentPage->UpdateData(FALSE);                   // the program writes the edits
     EXPECT_EQ(AccessibleName(minutes), "in");
     EXPECT_EQ(AccessibleName(PageItem(IDC_MINUTES_SPIN)), "in");
     EXPECT_EQ(AccessibleName(PageItem(IDC_MESSAGE)), "Messagetext:");
@@ -73,6 +74,7 @@ TEST_F(AccessibilityTest, ControlsReportTheirKind) {
     }
     EXPECT_EQ(AccessibleRole(PageItem(IDC_ALARMTIME)), "text");
     EXPECT_EQ(AccessibleRole(PageItem(IDC_IN_LABEL)), "label");
+    EXPECT_EQ(AccessibleRole(PageItem(IDC_MINUTES_SPIN)), "spin button");
     ClickTab(Dlg().m_tabCtrl, 1);
     EXPECT_EQ(AccessibleRole(PageItem(IDC_LED_TIMER)), "check box");
 }

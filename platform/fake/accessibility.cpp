@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 
+#include <cmath>
+
 namespace {
 
 QAccessibleInterface* Interface(CWnd& wnd) {
@@ -55,6 +57,12 @@ std::string AccessibleRole(CWnd& wnd) {
     default:
         return "role " + std::to_string(iface->role());
     }
+}
+
+double AccessibleValue(CWnd& wnd) {
+    QAccessibleInterface* iface = Interface(wnd);
+    QAccessibleValueInterface* value = iface ? iface->valueInterface() : nullptr;
+    return value ? value->currentValue().toDouble() : std::nan("");
 }
 
 void ToggleThroughAccessibility(CWnd& control) {

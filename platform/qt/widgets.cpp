@@ -2,6 +2,7 @@
 
 #include "platform/app.h"
 #include "platform/messages.h"
+#include "platform/qt/accessible_up_down.h"
 #include "platform/qt/wnd_access.h"
 #include "platform/services.h"
 
@@ -283,6 +284,11 @@ UpDownWidget::UpDownWidget(QWidget* parent, LineEdit* buddy)
     if (m_buddy) {
         m_buddy->installEventFilter(this);
     }
+    InstallUpDownAccessibility();
+}
+
+int UpDownWidget::Position() const {
+    return m_buddy ? m_buddy->text().toInt() : 0;
 }
 
 void UpDownWidget::SetRange(int lower, int upper) {

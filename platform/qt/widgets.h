@@ -121,6 +121,8 @@ public:
     void SetRange(int lower, int upper);
     int Lower() const { return m_lower; }
     int Upper() const { return m_upper; }
+    // The number in the buddy edit, 0 when it holds none.
+    int Position() const;
     void Step(int delta);
 
 protected:
