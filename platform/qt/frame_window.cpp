@@ -13,6 +13,9 @@
 
 namespace {
 
+// How long after a placement the window manager may still be framing the window.
+constexpr qint64 kSettleMs = 2000;
+
 // A side of a rectangle, computed wide so that no stored value overflows; at least 1 pixel.
 int Side(int from, int to) {
     const long long side = static_cast<long long>(to) - from;
@@ -55,15 +58,14 @@ void FrameWindow::Place(const CRect& rect, bool visible) {
     m_wholeSize = QSize(Side(rect.left, rect.right), Side(rect.top, rect.bottom));
     m_wholeCorner = QPoint(rect.left, rect.top);
     const bool frameless = windowFlags() & Qt::FramelessWindowHint;
-    const QMargins frame = frameless || !windowHandle() ? QMargins() : windowHandle()->frameMargins();
-    resize(ClientSize(frame));
-    setVisible(visible);
-    move(m_wholeCorner); // a window's position is its frame's
-    // Until the window manager has framed the window, moving it would put its client area there.
-    if (visible && !windowHandle()->isExposed()) {
-        windowHandle()->setFramePosition(m_wholeCorner);
-    }
+    // The client area is placed, not the frame: the frame Qt knows may still be the one of
+    // the styles before. Once the window manager has put the frame on, the client area is
+    // fitted into the rectangle again.
     m_fitPending = !frameless;
+    m_settling.start();
+    const QMargins frame = frameless || !windowHandle() ? QMargins() : windowHandle()->frameMargins();
+    setGeometry(ClientRect(frame));
+    setVisible(visible);
     FitToFrame();
 }
 
@@ -72,9 +74,10 @@ CRect FrameWindow::WholeRect() const {
     return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-QSize FrameWindow::ClientSize(const QMargins& frame) const {
-    return QSize(std::max(1, m_wholeSize.width() - frame.left() - frame.right()),
-                 std::max(1, m_wholeSize.height() - frame.top() - frame.bottom()));
+QRect FrameWindow::ClientRect(const QMargins& frame) const {
+    return QRect(m_wholeCorner + QPoint(frame.left(), frame.top()),
+                 QSize(std::max(1, m_wholeSize.width() - frame.left() - frame.right()),
+                       std::max(1, m_wholeSize.height() - frame.top() - frame.bottom())));
 }
 
 void FrameWindow::SetSurface(QWidget* surface) {
@@ -87,13 +90,15 @@ void FrameWindow::FitToFrame() {
     if (!m_fitPending || !windowHandle()) {
         return;
     }
-    const QMargins frame = windowHandle()->frameMargins();
-    if (frame.isNull()) {
+    if (m_settling.elapsed() > kSettleMs) {
+        m_fitPending = false; // moves and sizes from now on are the user's
         return;
     }
-    m_fitPending = false;
-    resize(ClientSize(frame));
-    windowHandle()->setFramePosition(m_wholeCorner);
+    const QMargins frame = windowHandle()->frameMargins();
+    const QRect wanted = ClientRect(frame);
+    if (!frame.isNull() && windowHandle()->geometry() != wanted) {
+        setGeometry(wanted);
+    }
 }
 
 void FrameWindow::resizeEvent(QResizeEvent* event) {

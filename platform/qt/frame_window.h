@@ -3,9 +3,11 @@
 // whose size, keys, paints, pointer moves and close requests go to the window's handlers.
 #include "platform/types.h"
 
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -34,13 +36,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Fits the client area to the whole rectangle asked for, once the frame around it is known.
+    // Fits the client area into the whole rectangle asked for, once the frame around it is known.
     void FitToFrame();
-    QSize ClientSize(const QMargins& frame) const;
+    QRect ClientRect(const QMargins& frame) const;
 
     CWnd& m_owner;
     QPointer<QWidget> m_surface;
     QPoint m_wholeCorner;      // top-left corner asked for, of the frame
     QSize m_wholeSize;         // size asked for, frame included
-    bool m_fitPending = false; // the window manager has not framed the window yet
+    bool m_fitPending = false; // the window manager may not have framed the window yet
+    QElapsedTimer m_settling;  // since the last placement
 };
