@@ -155,14 +155,7 @@ void C3DTimerWnd::ShowPaused(BOOL paused) {
 
 void C3DTimerWnd::OnSize(UINT type, int cx, int cy) {
     CWnd::OnSize(type, cx, cy);
-    if (!m_hRC) {
-        return;
-    }
-    // The window reports its sizes after the fact, also the full screen's 640x480, which keeps
-    // the disk in the middle of the screen.
-    if (m_bFullscreen == 1) {
-        FullScreenViewport();
-    } else {
+    if (m_hRC) {
         ResizeViewport(cx, cy);
     }
 }

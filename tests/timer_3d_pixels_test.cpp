@@ -1,5 +1,6 @@
 // The 3D-Timer window drawing real frames with Mesa in a headless context, on its own frame timer.
 #include "gl3d/timer_3d_wnd.h"
+#include "platform/fake/user_input.h"
 #include "res/resource.h"
 #include "tests/headless_rendering.h"
 #include "tests/run_fixture.h"
@@ -118,7 +119,7 @@ TEST_F(Timer3DPixelsTest, TheDiskSpinsFrameByFrameOnlyAboutItsChosenAxes) {
     })) << "spinning about y";
 }
 
-TEST_F(Timer3DPixelsTest, TheFullScreenDrawsInTheMiddleOfTheScreen) {
+TEST_F(Timer3DPixelsTest, TheFullScreenDrawsInTheMiddleOfTheScreenAndAWindowInItsClientArea) {
     StartWith({{"3D", 1}, {"Full", 1}});
     env->display.modes = {{24, 1024, 768}, {24, 640, 480}};
     StartCountdown("1");
@@ -129,6 +130,21 @@ TEST_F(Timer3DPixelsTest, TheFullScreenDrawsInTheMiddleOfTheScreen) {
     const auto [first, last] = DrawnRows(gl);
     EXPECT_NEAR((first + last) / 2.0, 220.0, 1.5);
     EXPECT_GT(last - first, 200);
+
+    // Back in the window the viewport is its client area, here the bottom left of the
+    // framebuffer made for the full screen.
+    PressKey(Wnd(), Key::Escape);
+    const CRect client = Wnd().GetClientRect();
+    ASSERT_LT(client.Height(), 200);
+    Advance(50);
+    const auto [top, bottom] = DrawnRows(gl);
+    EXPECT_GE(top, gl.height - client.Height());
+    EXPECT_NEAR((top + bottom) / 2.0, gl.height - client.Height() / 2.0, 1.5);
+
+    PressKey(Wnd(), Key::Escape); // and back to the full screen
+    Advance(50);
+    const auto [again, againLast] = DrawnRows(gl);
+    EXPECT_NEAR((again + againLast) / 2.0, 220.0, 1.5);
 }
 
 } // namespace
