@@ -34,6 +34,7 @@ class CStartPage;
 class COptionsPage;
 class CMenuPage;
 class C3DOptionsPage;
+class C3DTimerWnd;
 
 // Window timers of the main dialog.
 constexpr UINT_PTR IDT_CLOCK = 1; // every second: the status-bar clock and the time-of-day alarm
@@ -47,6 +48,7 @@ public:
     Settings m_settings;
 
     // Run state.
+    std::unique_ptr<C3DTimerWnd> m_p3DWnd;
     std::unique_ptr<CLedTimerDlg> m_pLedWnd;
     std::unique_ptr<CCountupDlg> m_pCountupWnd;
     // The shown page, one of the five below; the others are null.

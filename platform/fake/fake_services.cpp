@@ -2,6 +2,7 @@
 
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/qt/frame_window.h"
 #include "platform/qt/qt_profile_store.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
@@ -248,8 +249,63 @@ bool RecordingSound::PlaySound(const std::string& path, UINT flags) {
     return true;
 }
 
+bool FixedDisplay::EnumDisplaySettings(DWORD index, DEVMODE& mode) {
+    if (index >= modes.size()) {
+        return false;
+    }
+    mode = modes[index];
+    return true;
+}
+
+int FixedDisplay::ChangeDisplaySettings(const DEVMODE* mode) {
+    changes.push_back(mode ? std::optional<DEVMODE>(*mode) : std::nullopt);
+    if (!mode) {
+        changedTo.reset();
+        return DISP_CHANGE_SUCCESSFUL;
+    }
+    const bool offered = std::any_of(modes.begin(), modes.end(), [&](const DEVMODE& m) {
+        return m.dmBitsPerPel == mode->dmBitsPerPel && m.dmPelsWidth == mode->dmPelsWidth &&
+               m.dmPelsHeight == mode->dmPelsHeight;
+    });
+    if (!offered) {
+        return DISP_CHANGE_BADMODE;
+    }
+    if (changeResult == DISP_CHANGE_SUCCESSFUL) {
+        changedTo = *mode;
+    }
+    return changeResult;
+}
+
+int FixedDisplay::ShowCursor(BOOL show) {
+    cursorCount += show ? 1 : -1;
+    return cursorCount;
+}
+
+namespace {
+
+class FakeDeviceContext : public GlDeviceContext {
+public:
+    explicit FakeDeviceContext(int& live) : m_live(live) { ++m_live; }
+    ~FakeDeviceContext() override { --m_live; }
+    std::unique_ptr<GlRenderingContext> CreateContext() override { return nullptr; }
+    void SwapBuffers() override {}
+
+private:
+    int& m_live;
+};
+
+} // namespace
+
+std::unique_ptr<GlDeviceContext> FakeRendering::GetDC(CWnd& wnd, int depthBits) {
+    depthBitsAsked.push_back(depthBits);
+    if (offer == Offer::NoDeviceContext || !qobject_cast<FrameWindow*>(WndAccess::Widget(wnd))) {
+        return nullptr;
+    }
+    return std::make_unique<FakeDeviceContext>(liveDeviceContexts);
+}
+
 FakeEnvironment::FakeEnvironment(const std::string& profilePath)
     : m_profile(QtProfileStore::AtPath(profilePath)),
-      m_services(new Services{clock, clock, modal, tray, sound, display, *m_profile, system}) {}
+      m_services(new Services{clock, clock, modal, tray, sound, display, *m_profile, system, rendering}) {}
 
 FakeEnvironment::~FakeEnvironment() = default;

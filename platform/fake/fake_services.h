@@ -2,6 +2,7 @@
 // Test doubles of the services: a virtual clock, scripted modal loops, a recording tray and
 // sound, a fixed screen, and the real profile store in a temporary folder.
 #include "platform/app.h"
+#include "platform/messages.h"
 #include "platform/services.h"
 
 #include <deque>
@@ -140,12 +141,34 @@ public:
     std::vector<SoundCall> calls;
 };
 
+// A screen of fixed size with a list of display modes, as a desktop offers them.
 class FixedDisplay : public DisplayService {
 public:
     CRect WorkArea() override { return workArea; }
     CPoint CursorPos() override { return cursor; }
+    bool EnumDisplaySettings(DWORD index, DEVMODE& mode) override;
+    // A mode not offered is refused with DISP_CHANGE_BADMODE, as the real display does.
+    int ChangeDisplaySettings(const DEVMODE* mode) override;
+    int ShowCursor(BOOL show) override;
+
     CRect workArea{0, 0, 1024, 738};
     CPoint cursor{900, 700};
+    std::vector<DEVMODE> modes{{24, 1024, 768}}; // offered, in this order
+    int changeResult = DISP_CHANGE_SUCCESSFUL;   // what a change to an offered mode answers
+    std::optional<DEVMODE> changedTo;            // the mode in effect; none: the original one
+    std::vector<std::optional<DEVMODE>> changes; // each change asked for; none: back to the original
+    int cursorCount = 0;                         // the pointer shows while it is 0 or more
+};
+
+// OpenGL on a desktop that draws nothing: a device context whose rendering context cannot be
+// made, or none at all. Only windows made with CWnd::CreateEx have a device context.
+class FakeRendering : public RenderingService {
+public:
+    enum class Offer { NoDeviceContext, NoRenderingContext };
+    std::unique_ptr<GlDeviceContext> GetDC(CWnd& wnd, int depthBits) override;
+    Offer offer = Offer::NoRenderingContext;
+    std::vector<int> depthBitsAsked;
+    int liveDeviceContexts = 0; // given out and not yet released
 };
 
 class FakeSystem : public SystemService {
@@ -175,6 +198,7 @@ public:
     RecordingSound sound;
     FixedDisplay display;
     FakeSystem system;
+    FakeRendering rendering;
     FakeMessageLoop loop;
 
 private:

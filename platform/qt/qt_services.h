@@ -3,6 +3,7 @@
 #include "platform/app.h"
 #include "platform/services.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 
@@ -34,6 +35,9 @@ class QtLocalClock : public LocalClock {
 public:
     TimeOfDay Now() override;
 };
+
+// The icon of a message box of the given MB_ type.
+QMessageBox::Icon MessageBoxIcon(UINT type);
 
 class QtModalService : public ModalService {
 public:
@@ -69,10 +73,29 @@ private:
     QSoundEffect* m_async = nullptr; // the last asynchronous sound, kept alive while it plays
 };
 
+class XRandrModes;
+
 class QtDisplayService : public DisplayService {
 public:
+    QtDisplayService();
+    ~QtDisplayService() override; // changes the display mode back
     CRect WorkArea() override;
     CPoint CursorPos() override;
+    // Modes come from XRandR on an X server; elsewhere the display offers none.
+    bool EnumDisplaySettings(DWORD index, DEVMODE& mode) override;
+    int ChangeDisplaySettings(const DEVMODE* mode) override;
+    int ShowCursor(BOOL show) override;
+
+private:
+    XRandrModes* Modes();
+    std::unique_ptr<XRandrModes> m_modes;
+    bool m_modesTried = false;
+    int m_cursorCount = 0;
+};
+
+class QtRenderingService : public RenderingService {
+public:
+    std::unique_ptr<GlDeviceContext> GetDC(CWnd& wnd, int depthBits) override;
 };
 
 class QtSystemService : public SystemService {
