@@ -64,6 +64,7 @@ public:
     int m_nIconStage = 1;  // eighths of the countdown the tray icon shows as elapsed, plus one
     bool m_bLedOpen = false;
     bool m_b3DOpen = false;
+    unsigned m_nCountdownsStarted = 0; // tells a start interrupted by a modal loop whether it still stands
     bool m_bIconStatus = false;
     bool m_bPaused = false;
     bool m_bInactive = true;
@@ -170,7 +171,8 @@ private:
     void DestroyLedTimer(); // as the program closes: the position is not kept
 
     // The 3D-Timer window of a countdown.
-    void Open3DTimer(const std::string& title, int minutes);
+    // False when the run ended, or another began, while the window was being made.
+    bool Open3DTimer(const std::string& title, int minutes);
     void Close3DTimer();
     void Update3DTimer();
     void Show3DPaused(bool paused);

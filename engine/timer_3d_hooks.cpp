@@ -3,12 +3,20 @@
 #include "app/timer_dlg.h"
 #include "gl3d/timer_3d_wnd.h"
 
-void CTimerDlg::Open3DTimer(const std::string& title, int minutes) {
+bool CTimerDlg::Open3DTimer(const std::string& title, int minutes) {
     const Disk3DSettings& disk = m_settings.disk3D;
     const WindowRectFields rect{&m_settings.n3DLeft, &m_settings.n3DTop, &m_settings.n3DRight,
                                 &m_settings.n3DBottom};
-    m_p3DWnd = std::make_unique<C3DTimerWnd>(App(), rect, title, disk.nLight, disk.nDiskType,
-                                             m_settings.options.nFullscreen);
+    const unsigned countdown = m_nCountdownsStarted;
+    // Its display-mode and "Fehler" boxes run modal loops, in which the tray may stop the run,
+    // start another or end the program.
+    auto opened = std::make_unique<C3DTimerWnd>(App(), rect, title, disk.nLight, disk.nDiskType,
+                                                m_settings.options.nFullscreen);
+    if (!IsCreated() || !m_bTimerRunning || countdown != m_nCountdownsStarted) {
+        opened->DestroyWindow(); // its run is over: nothing more of this start may happen
+        return false;
+    }
+    m_p3DWnd = std::move(opened);
     C3DTimerWnd& wnd = *m_p3DWnd;
     wnd.m_bSpinX = disk.nSpinX;
     wnd.m_bSpinY = disk.nSpinY;
@@ -24,6 +32,7 @@ void CTimerDlg::Open3DTimer(const std::string& title, int minutes) {
     wnd.m_dParts = LeadingNumber(disk.strParts);
     wnd.m_nSkip = LeadingNumber(disk.strSkip);
     m_b3DOpen = true;
+    return true;
 }
 
 void CTimerDlg::Close3DTimer() {

@@ -4,6 +4,8 @@
 #include "res/resource.h"
 #include "tests/run_fixture.h"
 
+#include <functional>
+
 namespace {
 
 class Timer3DHooksTest : public RunFixture {
@@ -128,6 +130,53 @@ TEST_F(Timer3DHooksTest, EveryWayOfEndingOrReplacingTheRunClosesIt) {
     CommandFromTray(ID_MENU_COUNTUP);
     EXPECT_TRUE(Closed()) << "Countup";
     EXPECT_TRUE(Dlg().m_bCountupRunning);
+}
+
+} // namespace
+
+namespace {
+
+// While a full-screen 3D-Timer says that its mode is missing, the tray stays usable: whatever it
+// does to the run wins over the rest of the start that opened the box.
+class Timer3DStartInterruptedTest : public RunFixture {
+protected:
+    void StartFullScreen(std::function<void()> whileTheBoxIsOpen) {
+        StartWith({{"3D", 1}, {"Full", 1}, {"LED-timer", 1}, {"DisplayIcon", 1}});
+        env->modal.ExpectMessageBox(IDOK, std::move(whileTheBoxIsOpen));
+        StartCountdown("1");
+    }
+};
+
+TEST_F(Timer3DStartInterruptedTest, StopTimerInsideTheBoxLeavesNoWindowNorTickBehind) {
+    StartFullScreen([&] { CommandFromTray(ID_MENU_STOP); });
+    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    EXPECT_FALSE(Dlg().m_b3DOpen || Dlg().m_p3DWnd || Dlg().m_bLedOpen || Dlg().m_bIconStatus);
+    EXPECT_FALSE(env->clock.IsRunning(Dlg(), IDT_TICK));
+    EXPECT_EQ(env->tray.tip, "Brewdial");
+    EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
+    EXPECT_TRUE(IdleButtons());
+}
+
+TEST_F(Timer3DStartInterruptedTest, AQuickTimerInsideTheBoxIsTheRunThatGoesOn) {
+    StartFullScreen([&] {
+        env->modal.ExpectMessageBox(); // the quick timer's own 3D-Timer says the same
+        CommandFromTray(ID_QUICKTIMER2);
+    });
+    ASSERT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(env->tray.tip, "Timer set to: 3 minutes");
+    EXPECT_EQ(Dlg().m_nTotalTicks, 3 * 240);
+    ASSERT_TRUE(Dlg().m_p3DWnd);
+    EXPECT_EQ(Dlg().m_p3DWnd->GetWindowText(), "3D-Timer (3 minutes)");
+    EXPECT_EQ(Led().GetWindowText(), "Timer set to: 3 minutes");
+    Ticks(4);
+    EXPECT_EQ(Dlg().m_p3DWnd->GetWindowText(), "3D-Timer (3 minutes): 00:01");
+}
+
+TEST_F(Timer3DStartInterruptedTest, ExitInsideTheBoxEndsTheProgramAndStartsNothingMore) {
+    StartFullScreen([&] { CommandFromTray(ID_MENU_EXIT); });
+    EXPECT_TRUE(Ended());
+    EXPECT_FALSE(Dlg().m_bLedOpen || Dlg().m_p3DWnd);
+    EXPECT_EQ(env->clock.TimerCount(), 0u);
 }
 
 } // namespace
