@@ -1,5 +1,6 @@
 #include "app/timer_dlg.h"
 
+#include "gl3d/timer_3d_wnd.h"
 #include "indicators/countup_dlg.h"
 #include "indicators/led_timer_dlg.h"
 #include "platform/app.h"
@@ -16,7 +17,8 @@
 
 CTimerDlg::CTimerDlg(CWinApp& app) : CDialog(IDD_TIMER_DIALOG, app), m_hIcon(IDR_MAINFRAME) {}
 
-// Pages and indicator windows still open when the program ends go with it.
+// Pages and indicator windows still open when the program ends go with it; the 3D-Timer gives
+// back the display mode it changed.
 CTimerDlg::~CTimerDlg() = default;
 
 void CTimerDlg::DoDataExchange(CDataExchange* pDX) {
@@ -96,7 +98,9 @@ void CTimerDlg::CloseProgram() {
     if (m_bTrayIcon) {
         DeleteTrayIcon(this, kTrayIconId);
     }
-    DestroyShownPage();
+    // The page object outlives its window: the program may be ending from inside a dialog the
+    // page opened (a tray command, an alarm that closes the program), which returns to it.
+    RetireShownPage();
     UpdateData(TRUE);
     ProfileStore& profile = GetServices().profile;
     SaveSettings(m_settings, profile);

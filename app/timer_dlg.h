@@ -20,10 +20,12 @@
 //   ui/page_hooks.cpp             what the engine asks of the shown page
 #include "platform/controls.h"
 #include "platform/dialog.h"
+#include "platform/services.h"
 #include "settings/settings.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CLedTimerDlg;
 class CCountupDlg;
@@ -32,6 +34,7 @@ class CStartPage;
 class COptionsPage;
 class CMenuPage;
 class C3DOptionsPage;
+class C3DTimerWnd;
 
 // Window timers of the main dialog.
 constexpr UINT_PTR IDT_CLOCK = 1; // every second: the status-bar clock and the time-of-day alarm
@@ -45,6 +48,7 @@ public:
     Settings m_settings;
 
     // Run state.
+    std::unique_ptr<C3DTimerWnd> m_p3DWnd;
     std::unique_ptr<CLedTimerDlg> m_pLedWnd;
     std::unique_ptr<CCountupDlg> m_pCountupWnd;
     // The shown page, one of the five below; the others are null.
@@ -54,11 +58,13 @@ public:
     std::unique_ptr<COptionsPage> m_pOptionsPage;
     std::unique_ptr<CMenuPage> m_pMenuPage;
     std::unique_ptr<C3DOptionsPage> m_p3DOptionsPage;
+    std::vector<std::unique_ptr<CDialog>> m_retiredPages; // pages whose windows are gone
     int m_nTicks = 0;      // quarter-second ticks counted so far in this countdown
     int m_nTotalTicks = 0; // ticks of the whole countdown, minutes x 240
     int m_nIconStage = 1;  // eighths of the countdown the tray icon shows as elapsed, plus one
     bool m_bLedOpen = false;
     bool m_b3DOpen = false;
+    unsigned m_nCountdownsStarted = 0; // tells a start interrupted by a modal loop whether it still stands
     bool m_bIconStatus = false;
     bool m_bPaused = false;
     bool m_bInactive = true;
@@ -77,6 +83,7 @@ public:
     CTabCtrl m_tabCtrl;
     std::string m_strClock;
     bool m_bTrayIcon = false;
+    bool m_bTrayPopupOpen = false;
     bool m_bTrayHostFound = false; // a tray host showed the icon added at start-up
 
     // Tray icon.
@@ -91,6 +98,8 @@ public:
     void RestoreWindow();
     // The tray's popup menu, built afresh from the run state, and the command chosen in it.
     void ShowTrayPopup();
+    // The popup's items as the run state and the settings have them now.
+    std::vector<PopupMenuItem> TrayPopupItems();
 
     // The shown page's edits into the settings, as a run starts (the Menu page is not asked).
     void SaveShownPageForStart();
@@ -102,6 +111,9 @@ public:
     // Tab switching: the shown page goes, writing its values back, and the selected one comes.
     void OnSelChangeTab();
     void DestroyShownPage();
+    // The shown page's window goes, writing its values back; the object is kept until the dialog
+    // goes.
+    void RetireShownPage();
 
     // Ends the program: tray icon off, settings written, window destroyed.
     void CloseProgram();
@@ -136,7 +148,6 @@ private:
     bool Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,
                 const std::string& tip);
     void SaveShownPage(bool menuPage, bool diskPage);
-    void DeletePages();
 
     // Start command branches. The ways each kind of run ends are shared with "Stop Timer".
     void EndCountup(bool savePosition);
@@ -161,7 +172,8 @@ private:
     void DestroyLedTimer(); // as the program closes: the position is not kept
 
     // The 3D-Timer window of a countdown.
-    void Open3DTimer(const std::string& title, int minutes);
+    // False when the run ended, or another began, while the window was being made.
+    bool Open3DTimer(const std::string& title, int minutes);
     void Close3DTimer();
     void Update3DTimer();
     void Show3DPaused(bool paused);

@@ -127,6 +127,7 @@ void CTimerDlg::StartCountdown() {
         WarnUser("Missing Time!"); // a countdown of no minutes would never end
         return;
     }
+    ++m_nCountdownsStarted;
     m_bTimerRunning = true;
     m_bInactive = false;
     HideOnStart();
@@ -142,8 +143,8 @@ void CTimerDlg::StartCountdown() {
     ShowInTray(tip, m_hIcon);
     m_strTip = tip;
     ShowRunButtons(true);
-    if (m_settings.options.n3DTimer == 1) {
-        Open3DTimer(title3D, minutes);
+    if (m_settings.options.n3DTimer == 1 && !Open3DTimer(title3D, minutes)) {
+        return;
     }
     if (m_settings.options.nDisplayIcon == 1) {
         m_hStatusIcon = IDI_STAGE1;

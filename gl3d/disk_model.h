@@ -56,6 +56,8 @@ public:
     void InitScene(int clientWidth, int clientHeight, bool fullscreen);
     // The viewport after the client area changed size; the perspective stays.
     static void ResizeViewport(int clientWidth, int clientHeight);
+    // The viewport of the full screen: 480 by 440 pixels in the middle of 640 by 480.
+    static void FullScreenViewport();
     // One frame into the current context. The caller presents it (its buffer swap flushes it).
     void RenderFrame();
     // One frame into any sink: clear, spin, then the picture of m_nDiskType.

@@ -7,8 +7,7 @@
 
 void DiskModel::InitScene(int clientWidth, int clientHeight, bool fullscreen) {
     if (fullscreen) {
-        // The middle of the 640x480 screen.
-        glViewport(80, 40, 480, 440);
+        FullScreenViewport();
     } else {
         ResizeViewport(clientWidth, clientHeight);
     }
@@ -36,6 +35,10 @@ void DiskModel::InitScene(int clientWidth, int clientHeight, bool fullscreen) {
 
 void DiskModel::ResizeViewport(int clientWidth, int clientHeight) {
     glViewport(0, 0, std::max(clientWidth, 0), std::max(clientHeight, 0));
+}
+
+void DiskModel::FullScreenViewport() {
+    glViewport(80, 40, 480, 440);
 }
 
 void DiskModel::RenderFrame() {

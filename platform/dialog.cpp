@@ -217,7 +217,7 @@ void DDX_Check(CDataExchange* pDX, int id, int& value) {
     if (pDX->m_bSaveAndValidate) {
         value = button->isChecked() ? 1 : 0;
     } else {
-        button->setChecked(value == 1);
+        SetCheckedByProgram(button, value == 1);
     }
 }
 
@@ -238,7 +238,7 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value) {
     }
     first->group()->setExclusive(false);
     for (qsizetype i = 0; i < buttons.size(); ++i) {
-        buttons[i]->setChecked(i == value);
+        SetCheckedByProgram(buttons[i], i == value);
     }
     first->group()->setExclusive(true);
 }

@@ -19,7 +19,21 @@ constexpr int SW_RESTORE = 9;
 
 // Message box types and results.
 constexpr UINT MB_OK = 0x0000;
+constexpr UINT MB_ICONHAND = 0x0010; // the stop sign
 constexpr UINT MB_ICONEXCLAMATION = 0x0030;
+constexpr UINT MB_ICONMASK = 0x00F0;
+
+// Results of a display mode change.
+constexpr int DISP_CHANGE_SUCCESSFUL = 0;
+constexpr int DISP_CHANGE_RESTART = 1;
+constexpr int DISP_CHANGE_FAILED = -1;
+constexpr int DISP_CHANGE_BADMODE = -2;
+
+// The flag of a key message whose key was already down: it repeats.
+constexpr UINT KF_REPEAT = 0x4000;
+
+// The size type of WM_SIZE for a window neither minimised nor maximised.
+constexpr UINT SIZE_RESTORED = 0;
 
 // Sound flags.
 constexpr UINT SND_ASYNC = 0x0001;
@@ -40,6 +54,10 @@ constexpr DWORD WS_CHILD = 0x40000000;
 constexpr DWORD WS_VISIBLE = 0x10000000;
 constexpr DWORD WS_DISABLED = 0x08000000;
 constexpr DWORD WS_CAPTION = 0x00C00000;
+constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_THICKFRAME = 0x00040000;
+constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
+constexpr DWORD WS_OVERLAPPED = 0x00000000;
 constexpr DWORD WS_VSCROLL = 0x00200000;
 constexpr DWORD WS_SYSMENU = 0x00080000;
 constexpr DWORD WS_GROUP = 0x00020000;

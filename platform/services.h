@@ -5,6 +5,8 @@
 #include "platform/profile_store.h"
 #include "platform/types.h"
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,6 +64,9 @@ struct NotifyIconData {
     UINT callbackMessage = 0;
     HICON icon = 0;
     std::string tip;
+    // The items of the icon's popup menu as they stand now, for tray hosts that show an item's
+    // menu themselves instead of reporting the right-click; kept from the call that gives it.
+    std::function<std::vector<PopupMenuItem>()> popup;
 };
 
 // The notification area. Clicks come back to the window as its callback message.
@@ -78,12 +83,55 @@ public:
     virtual bool PlaySound(const std::string& path, UINT flags) = 0;
 };
 
+// A mode of the display: colour bits per pixel and size in pixels.
+struct DEVMODE {
+    DWORD dmBitsPerPel = 0;
+    DWORD dmPelsWidth = 0;
+    DWORD dmPelsHeight = 0;
+};
+
 class DisplayService {
 public:
     virtual ~DisplayService() = default;
     // The screen without task bars and panels, in screen pixels.
     virtual CRect WorkArea() = 0;
     virtual CPoint CursorPos() = 0;
+    // The display's modes by index, from 0; false past the last one.
+    virtual bool EnumDisplaySettings(DWORD index, DEVMODE& mode) = 0;
+    // Changes the display to one of its modes for this session only, or with null back to the
+    // mode it had before; a DISP_CHANGE_ result. Whatever is still changed when the service ends
+    // is changed back then.
+    virtual int ChangeDisplaySettings(const DEVMODE* mode) = 0;
+    // Hides the mouse pointer over the program's windows, or shows it again. Calls are counted as
+    // Windows counts them: the pointer shows while the count is 0 or more. Returns the count.
+    virtual int ShowCursor(BOOL show) = 0;
+};
+
+// What a window's OpenGL rendering context offers once it is made.
+class GlRenderingContext {
+public:
+    virtual ~GlRenderingContext() = default; // deletes the context
+    // Makes it the thread's current context, drawing into its window; false when it cannot be.
+    virtual bool MakeCurrent() = 0;
+};
+
+// A window's device context set up for OpenGL: double-buffered RGBA with 24 colour bits and the
+// depth bits asked for.
+class GlDeviceContext {
+public:
+    virtual ~GlDeviceContext() = default; // releases it; its rendering context goes first
+    // A rendering context for it, or null when none can be made.
+    virtual std::unique_ptr<GlRenderingContext> CreateContext() = 0;
+    // Shows the frame drawn into the back buffer.
+    virtual void SwapBuffers() = 0;
+};
+
+class RenderingService {
+public:
+    virtual ~RenderingService() = default;
+    // The device context of a window made with CWnd::CreateEx, with its OpenGL pixel format set;
+    // null when the window has none or no such pixel format can be had.
+    virtual std::unique_ptr<GlDeviceContext> GetDC(CWnd& wnd, int depthBits) = 0;
 };
 
 class SystemService {
@@ -102,4 +150,5 @@ struct Services {
     DisplayService& display;
     ProfileStore& profile;
     SystemService& system;
+    RenderingService& rendering;
 };

@@ -3,6 +3,7 @@
 #include "platform/app.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/qt/frame_window.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
 #include "platform/services.h"
@@ -106,6 +107,35 @@ bool CWnd::IsCreated() const {
     return WndAccess::Widget(*this) != nullptr;
 }
 
+BOOL CWnd::CreateEx(DWORD exStyle, const std::string& title, DWORD style, const CRect& rect) {
+    if (IsCreated()) {
+        return FALSE;
+    }
+    auto* frame = new FrameWindow(*this);
+    WndAccess::Own(*this, frame, App());
+    frame->setWindowTitle(QString::fromStdString(title));
+    frame->SetStyles(style, exStyle);
+    frame->Place(rect, (style & WS_VISIBLE) != 0);
+    return TRUE;
+}
+
+void CWnd::SetWindowStyle(DWORD style, DWORD exStyle) {
+    if (auto* frame = qobject_cast<FrameWindow*>(WndAccess::Widget(*this))) {
+        frame->SetStyles(style, exStyle);
+    }
+}
+
+void CWnd::SetWindowPos(bool topmost, const CRect& rect) {
+    auto* frame = qobject_cast<FrameWindow*>(WndAccess::Widget(*this));
+    if (!frame) {
+        return;
+    }
+    if (topmost) {
+        frame->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    frame->Place(rect, true);
+}
+
 void CWnd::SetWindowText(const std::string& text) {
     if (QWidget* w = WndAccess::Widget(*this)) {
         SetWidgetText(w, text);
@@ -165,10 +195,6 @@ void CWnd::SetWindowPos(bool topmost, int x, int y) {
     if (!w) {
         return;
     }
-    auto* host = qobject_cast<WindowHost*>(w);
-    if (host) {
-        host->SetMovingByProgram(true);
-    }
     if (topmost && w->isWindow() && !(w->windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool visible = w->isVisible();
         w->setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -178,12 +204,13 @@ void CWnd::SetWindowPos(bool topmost, int x, int y) {
     // client area at (x, y); its frame position asks the window manager to put the frame there.
     const bool unframed =
         w->isWindow() && w->isVisible() && w->windowHandle() && !w->windowHandle()->isExposed();
+    auto* host = qobject_cast<WindowHost*>(w);
+    if (host && w->isVisible() && (unframed || w->frameGeometry().topLeft() != QPoint(x, y))) {
+        host->ExpectPlacement(QPoint(x, y));
+    }
     w->move(x, y);
     if (unframed) {
         w->windowHandle()->setFramePosition(QPoint(x, y));
-    }
-    if (host) {
-        host->SetMovingByProgram(false);
     }
 }
 
@@ -191,6 +218,9 @@ CRect CWnd::GetWindowRect() const {
     const QWidget* w = WndAccess::Widget(*this);
     if (!w) {
         return {};
+    }
+    if (auto* frame = qobject_cast<const FrameWindow*>(w)) {
+        return frame->WholeRect(); // its frame changes with its styles
     }
     QRect r = w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
     return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
@@ -301,6 +331,10 @@ void CWnd::OnClose() {
 }
 
 void CWnd::OnDestroy() {}
+
+void CWnd::OnSize(UINT, int, int) {}
+
+void CWnd::OnKeyDown(UINT, UINT, UINT) {}
 
 void CWnd::OnMouseMove(UINT, CPoint) {}
 

@@ -20,6 +20,14 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     bool IsCreated() const;
+    // Creates a top-level window with no parent and shows it when style has WS_VISIBLE. rect is
+    // its whole rectangle on the screen, frame included; its background is white.
+    BOOL CreateEx(DWORD exStyle, const std::string& title, DWORD style, const CRect& rect);
+    // New styles for a window made with CreateEx; they take effect with its next placement.
+    void SetWindowStyle(DWORD style, DWORD exStyle);
+    // Places a window made with CreateEx at a whole rectangle on the screen, in its present
+    // styles, keeps or makes it topmost, and shows it.
+    void SetWindowPos(bool topmost, const CRect& rect);
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
     void ShowWindow(int swCmd);
@@ -54,6 +62,10 @@ protected:
     virtual void OnTimer(UINT_PTR id);
     virtual void OnClose();
     virtual void OnDestroy();
+    // The client area changed to cx by cy pixels.
+    virtual void OnSize(UINT type, int cx, int cy);
+    // A key went down in a window made with CreateEx; nFlags has KF_REPEAT when it is held.
+    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnMouseMove(UINT flags, CPoint point);
     virtual void OnCaptureChanged();
     virtual void OnSysCommand(UINT id, LPARAM lParam);

@@ -5,6 +5,7 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev
   qt6-multimedia-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libxrandr-dev libgtest-dev
   xvfb xauth xdotool fonts-dejavu-core
   inotify-tools                  # the session-end test counts the profile's writes
+  trayer x11-utils               # the tray smoke test docks the icon in a real tray and finds it
   desktop-file-utils appstream   # the install test validates the menu entry and AppStream data
   dpkg-dev file)                 # cpack's Debian package finds its library dependencies
 missing=()

@@ -112,6 +112,10 @@ HeadlessGlContext::HeadlessGlContext(int width, int height, std::unique_ptr<Hand
 
 HeadlessGlContext::~HeadlessGlContext() = default;
 
+bool HeadlessGlContext::MakeCurrent() {
+    return eglMakeCurrent(m_handles->display, EGL_NO_SURFACE, EGL_NO_SURFACE, m_handles->context) == EGL_TRUE;
+}
+
 std::vector<Rgb8> HeadlessGlContext::ReadPixels() const {
     std::vector<std::uint8_t> bottomUp(static_cast<size_t>(m_width) * m_height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -20,6 +20,8 @@ public:
     HeadlessGlContext(const HeadlessGlContext&) = delete;
     HeadlessGlContext& operator=(const HeadlessGlContext&) = delete;
 
+    // Makes it the current context again; false when EGL refuses.
+    bool MakeCurrent();
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     // The finished frame, row by row from the top.

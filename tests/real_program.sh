@@ -1,6 +1,6 @@
 # Sourced by the tests that drive the real program under a virtual X server: starting it on a
 # profile of its own, waiting for its windows, and reading what it wrote.
-# The including script sets program and home, and runs under xvfb-run.
+# The including script sets program and home, and runs under tests/with_xvfb.sh.
 
 fail() {
   echo "$test_name: $*" >&2

@@ -7,7 +7,7 @@ set -euo pipefail
 test_name=single-instance
 if [ -z "${BREWDIAL_UNDER_XVFB:-}" ]; then
   export BREWDIAL_UNDER_XVFB=1
-  exec timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  exec timeout 120 "$(dirname "$0")/with_xvfb.sh" "$0" "$@"
 fi
 program=$1
 home=$(mktemp -d)

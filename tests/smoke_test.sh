@@ -8,7 +8,7 @@ trap 'rm -rf "$home"' EXIT
 export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
-timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+timeout 60 "$(dirname "$0")/with_xvfb.sh" bash -c '
   "$0" & pid=$!
   # The key release may reach a window that Enter has already closed: that X error is expected.
   xdotool search --sync --onlyvisible --name "^Brewdial$" windowfocus --sync key Return >/dev/null 2>&1

@@ -7,7 +7,10 @@
 
 bool CTimerDlg::Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,
                        const std::string& tip) {
-    NotifyIconData data{wnd, id, flags, callbackMessage, icon, CutToolTip(tip)};
+    NotifyIconData data{wnd, id, flags, callbackMessage, icon, CutToolTip(tip), {}};
+    if (message == NIM_ADD) {
+        data.popup = [this] { return TrayPopupItems(); }; // for hosts that show the menu themselves
+    }
     return GetServices().tray.NotifyIcon(message, data);
 }
 

@@ -45,7 +45,21 @@ LRESULT CTimerDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 void CTimerDlg::ShowTrayPopup() {
+    if (m_bTrayPopupOpen) {
+        return; // a right-click while the menu is open: the open one stays the only one
+    }
     const CPoint at = GetServices().display.CursorPos();
+    const std::vector<PopupMenuItem> items = TrayPopupItems();
+    SetForegroundWindow();
+    m_bTrayPopupOpen = true;
+    const UINT chosen = GetServices().modal.TrackPopupMenu(items, at, this);
+    m_bTrayPopupOpen = false;
+    if (chosen != 0 && IsCreated()) {
+        SendMessage(WM_COMMAND, chosen, 0); // the menu has closed: the command comes after it
+    }
+}
+
+std::vector<PopupMenuItem> CTimerDlg::TrayPopupItems() {
     std::vector<PopupMenuItem> items;
     for (const MenuItemTemplate& item : App().Resources().menus.at(IDR_TRAYMENU).at(kTrayPopup)) {
         items.push_back(PopupMenuItem{item.id, item.text, false});
@@ -61,9 +75,5 @@ void CTimerDlg::ShowTrayPopup() {
     if (m_bPaused) {
         SetItemText(items, ID_MENU_PAUSE, "Resume");
     }
-    SetForegroundWindow();
-    const UINT chosen = GetServices().modal.TrackPopupMenu(items, at, this);
-    if (chosen != 0 && IsCreated()) {
-        SendMessage(WM_COMMAND, chosen, 0); // the menu has closed: the command comes after it
-    }
+    return items;
 }

@@ -58,7 +58,9 @@ BOOL COptionsPage::OnInitDialog() {
         m_n3DTimer = 0;
     }
     m_checkSnapLed.EnableWindow(m_nLedTimer == 1);
-    GetDlgItem(IDC_FULLSCREEN)->EnableWindow(m_n3DTimer == 1);
+    if (m_n3DTimer == 1 || m_n3DTimer == 0) {
+        GetDlgItem(IDC_FULLSCREEN)->EnableWindow(m_n3DTimer == 1); // other values keep the template's
+    }
     if (m_strSoundName.empty()) {
         GetDlgItem(IDC_PLAY_SOUND)->EnableWindow(false); // its check mark stays as stored
     }
@@ -70,6 +72,9 @@ void COptionsPage::OnBrowseSound() {
     UpdateData(TRUE); // keeps the check marks set since the controls were last read
     // Cancelling chooses no file: that is how a sound is removed.
     m_strSoundWav = GetServices().modal.OpenFile(this, "Wav Dateien (*.wav)|*.wav||", "*.wav").value_or("");
+    if (!IsCreated()) {
+        return; // the program ended while the file dialog was open
+    }
     m_strSoundName = FileNameOf(m_strSoundWav);
     const bool chosen = !m_strSoundName.empty();
     m_nPlaySound = chosen ? 1 : 0;
@@ -91,6 +96,9 @@ void COptionsPage::On3DTimer() {
     UpdateData(TRUE);
     if (m_n3DTimer == 1 && !OpenGlAvailable()) {
         GetServices().modal.MessageBox(this, "A required DLL for OpenGL is missing.", "Warning", MB_OK);
+        if (!IsCreated()) {
+            return; // the program ended while the warning was open
+        }
         m_n3DTimer = 0;
         UpdateData(FALSE);
     }

@@ -35,18 +35,30 @@ void CTimerDlg::OnSelChangeTab() {
     RedrawWindow();
 }
 
+namespace {
+
+template <class Page>
+void Retire(std::unique_ptr<Page>& page, std::vector<std::unique_ptr<CDialog>>& retired) {
+    if (page) {
+        retired.push_back(std::move(page));
+    }
+}
+
+} // namespace
+
 void CTimerDlg::DestroyShownPage() {
+    RetireShownPage();
+    m_retiredPages.clear();
+}
+
+void CTimerDlg::RetireShownPage() {
     if (m_pCurrentPage) {
         m_pCurrentPage->DestroyWindow(); // the page writes its values into m_settings
     }
-    DeletePages();
-}
-
-void CTimerDlg::DeletePages() {
     m_pCurrentPage = nullptr;
-    m_pTimerPage.reset();
-    m_pOptionsPage.reset();
-    m_pStartPage.reset();
-    m_pMenuPage.reset();
-    m_p3DOptionsPage.reset();
+    Retire(m_pTimerPage, m_retiredPages);
+    Retire(m_pOptionsPage, m_retiredPages);
+    Retire(m_pStartPage, m_retiredPages);
+    Retire(m_pMenuPage, m_retiredPages);
+    Retire(m_p3DOptionsPage, m_retiredPages);
 }

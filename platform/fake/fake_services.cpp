@@ -2,7 +2,9 @@
 
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/qt/frame_window.h"
 #include "platform/qt/qt_profile_store.h"
+#include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
 
 #include <algorithm>
@@ -22,6 +24,11 @@ void VirtualClock::KillAllTimers(CWnd& wnd) {
     m_timers.erase(
         std::remove_if(m_timers.begin(), m_timers.end(), [&](const Timer& t) { return t.wnd == &wnd; }),
         m_timers.end());
+}
+
+size_t VirtualClock::TimerCount() const {
+    return static_cast<size_t>(std::count_if(m_timers.begin(), m_timers.end(),
+                                             [](const Timer& t) { return t.id != kMoveSettledTimer; }));
 }
 
 TimeOfDay VirtualClock::Now() {
@@ -78,17 +85,19 @@ void ScriptedModal::ExpectDialog(int templateId, DialogScript script) {
     m_queue.push_back(std::move(a));
 }
 
-void ScriptedModal::ExpectMessageBox(int answer) {
+void ScriptedModal::ExpectMessageBox(int answer, std::function<void()> whileOpen) {
     Answer a;
     a.kind = Kind::MessageBox;
     a.messageBoxAnswer = answer;
+    a.whileOpen = std::move(whileOpen);
     m_queue.push_back(std::move(a));
 }
 
-void ScriptedModal::ExpectOpenFile(std::optional<std::string> path) {
+void ScriptedModal::ExpectOpenFile(std::optional<std::string> path, std::function<void()> whileOpen) {
     Answer a;
     a.kind = Kind::OpenFile;
     a.path = std::move(path);
+    a.whileOpen = std::move(whileOpen);
     m_queue.push_back(std::move(a));
 }
 
@@ -152,12 +161,18 @@ void ScriptedModal::EndModal(CDialog& dlg, int result) {
 int ScriptedModal::MessageBox(CWnd*, const std::string& text, const std::string& caption, UINT type) {
     messageBoxes.push_back(MessageBoxCall{text, caption, type});
     std::optional<Answer> a = Take(Kind::MessageBox, "message box \"" + text + "\"");
+    if (a && a->whileOpen) {
+        a->whileOpen();
+    }
     return a ? a->messageBoxAnswer : 1;
 }
 
 std::optional<std::string> ScriptedModal::OpenFile(CWnd*, const std::string& filter, const std::string&) {
     fileFilters.push_back(filter);
     std::optional<Answer> a = Take(Kind::OpenFile, "file dialog");
+    if (a && a->whileOpen) {
+        a->whileOpen();
+    }
     return a ? a->path : std::nullopt;
 }
 
@@ -201,7 +216,24 @@ bool RecordingTray::NotifyIcon(DWORD message, const NotifyIconData& data) {
     if (data.flags & NIF_TIP) {
         tip = data.tip;
     }
+    if (data.popup) {
+        popup = data.popup;
+    }
     return message != NIM_ADD || hostAvailable;
+}
+
+std::vector<PopupMenuItem> RecordingTray::ExportedMenu() const {
+    return present && popup ? popup() : std::vector<PopupMenuItem>{};
+}
+
+void RecordingTray::ChooseFromExportedMenu(UINT command) {
+    for (const PopupMenuItem& item : ExportedMenu()) {
+        if (item.id == command && !item.grayed) {
+            window->SendMessage(WM_COMMAND, command, 0);
+            return;
+        }
+    }
+    failures.push_back("no enabled item " + std::to_string(command) + " in the exported menu");
 }
 
 void RecordingTray::Click(UINT mouseMessage) {
@@ -217,8 +249,63 @@ bool RecordingSound::PlaySound(const std::string& path, UINT flags) {
     return true;
 }
 
+bool FixedDisplay::EnumDisplaySettings(DWORD index, DEVMODE& mode) {
+    if (index >= modes.size()) {
+        return false;
+    }
+    mode = modes[index];
+    return true;
+}
+
+int FixedDisplay::ChangeDisplaySettings(const DEVMODE* mode) {
+    changes.push_back(mode ? std::optional<DEVMODE>(*mode) : std::nullopt);
+    if (!mode) {
+        changedTo.reset();
+        return DISP_CHANGE_SUCCESSFUL;
+    }
+    const bool offered = std::any_of(modes.begin(), modes.end(), [&](const DEVMODE& m) {
+        return m.dmBitsPerPel == mode->dmBitsPerPel && m.dmPelsWidth == mode->dmPelsWidth &&
+               m.dmPelsHeight == mode->dmPelsHeight;
+    });
+    if (!offered) {
+        return DISP_CHANGE_BADMODE;
+    }
+    if (changeResult == DISP_CHANGE_SUCCESSFUL) {
+        changedTo = *mode;
+    }
+    return changeResult;
+}
+
+int FixedDisplay::ShowCursor(BOOL show) {
+    cursorCount += show ? 1 : -1;
+    return cursorCount;
+}
+
+namespace {
+
+class FakeDeviceContext : public GlDeviceContext {
+public:
+    explicit FakeDeviceContext(int& live) : m_live(live) { ++m_live; }
+    ~FakeDeviceContext() override { --m_live; }
+    std::unique_ptr<GlRenderingContext> CreateContext() override { return nullptr; }
+    void SwapBuffers() override {}
+
+private:
+    int& m_live;
+};
+
+} // namespace
+
+std::unique_ptr<GlDeviceContext> FakeRendering::GetDC(CWnd& wnd, int depthBits) {
+    depthBitsAsked.push_back(depthBits);
+    if (offer == Offer::NoDeviceContext || !qobject_cast<FrameWindow*>(WndAccess::Widget(wnd))) {
+        return nullptr;
+    }
+    return std::make_unique<FakeDeviceContext>(liveDeviceContexts);
+}
+
 FakeEnvironment::FakeEnvironment(const std::string& profilePath)
     : m_profile(QtProfileStore::AtPath(profilePath)),
-      m_services(new Services{clock, clock, modal, tray, sound, display, *m_profile, system}) {}
+      m_services(new Services{clock, clock, modal, tray, sound, display, *m_profile, system, rendering}) {}
 
 FakeEnvironment::~FakeEnvironment() = default;

@@ -2,6 +2,7 @@
 // Test doubles of the services: a virtual clock, scripted modal loops, a recording tray and
 // sound, a fixed screen, and the real profile store in a temporary folder.
 #include "platform/app.h"
+#include "platform/messages.h"
 #include "platform/services.h"
 
 #include <deque>
@@ -26,7 +27,8 @@ public:
     long long NowMs() const { return m_now; }
     bool IsRunning(const CWnd& wnd, UINT_PTR id) const;
     std::optional<UINT> Period(const CWnd& wnd, UINT_PTR id) const;
-    size_t TimerCount() const { return m_timers.size(); }
+    // The program's timers, without the one the layer keeps for each window.
+    size_t TimerCount() const;
 
 private:
     struct Timer {
@@ -55,8 +57,9 @@ class ScriptedModal : public ModalService {
 public:
     using DialogScript = std::function<void(CDialog&)>;
     void ExpectDialog(int templateId, DialogScript script);
-    void ExpectMessageBox(int answer = 1);
-    void ExpectOpenFile(std::optional<std::string> path);
+    // whileOpen runs while the box or the file dialog is open, before it is answered.
+    void ExpectMessageBox(int answer = 1, std::function<void()> whileOpen = {});
+    void ExpectOpenFile(std::optional<std::string> path, std::function<void()> whileOpen = {});
     void ExpectColor(std::optional<COLORREF> color);
     void ExpectPopup(std::function<UINT(const std::vector<PopupMenuItem>&)> choose);
 
@@ -87,6 +90,7 @@ private:
         std::optional<std::string> path;
         std::optional<COLORREF> color;
         std::function<UINT(const std::vector<PopupMenuItem>&)> popup;
+        std::function<void()> whileOpen;
     };
     std::optional<Answer> Take(Kind kind, const std::string& what);
     struct Open {
@@ -113,7 +117,12 @@ public:
     CWnd* window = nullptr;
     UINT id = 0;
     std::vector<TrayCall> calls;
-    bool hostAvailable = true;                   // what an add answers: a tray host shows the icon
+    // The menu a StatusNotifierItem host shows on a right-click, made when it opens.
+    std::vector<PopupMenuItem> ExportedMenu() const;
+    // The user picks an item of that menu; the window hears the command after it closes.
+    void ChooseFromExportedMenu(UINT command);
+    bool hostAvailable = true; // what an add answers: a tray host shows the icon
+    std::function<std::vector<PopupMenuItem>()> popup;
     std::function<void(DWORD message)> onNotify; // runs before a call takes effect
     // A mouse event on the icon, delivered as the shell would; a click where no icon shows is
     // refused and recorded.
@@ -132,12 +141,34 @@ public:
     std::vector<SoundCall> calls;
 };
 
+// A screen of fixed size with a list of display modes, as a desktop offers them.
 class FixedDisplay : public DisplayService {
 public:
     CRect WorkArea() override { return workArea; }
     CPoint CursorPos() override { return cursor; }
+    bool EnumDisplaySettings(DWORD index, DEVMODE& mode) override;
+    // A mode not offered is refused with DISP_CHANGE_BADMODE, as the real display does.
+    int ChangeDisplaySettings(const DEVMODE* mode) override;
+    int ShowCursor(BOOL show) override;
+
     CRect workArea{0, 0, 1024, 738};
     CPoint cursor{900, 700};
+    std::vector<DEVMODE> modes{{24, 1024, 768}}; // offered, in this order
+    int changeResult = DISP_CHANGE_SUCCESSFUL;   // what a change to an offered mode answers
+    std::optional<DEVMODE> changedTo;            // the mode in effect; none: the original one
+    std::vector<std::optional<DEVMODE>> changes; // each change asked for; none: back to the original
+    int cursorCount = 0;                         // the pointer shows while it is 0 or more
+};
+
+// OpenGL on a desktop that draws nothing: a device context whose rendering context cannot be
+// made, or none at all. Only windows made with CWnd::CreateEx have a device context.
+class FakeRendering : public RenderingService {
+public:
+    enum class Offer { NoDeviceContext, NoRenderingContext };
+    std::unique_ptr<GlDeviceContext> GetDC(CWnd& wnd, int depthBits) override;
+    Offer offer = Offer::NoRenderingContext;
+    std::vector<int> depthBitsAsked;
+    int liveDeviceContexts = 0; // given out and not yet released
 };
 
 class FakeSystem : public SystemService {
@@ -167,6 +198,7 @@ public:
     RecordingSound sound;
     FixedDisplay display;
     FakeSystem system;
+    FakeRendering rendering;
     FakeMessageLoop loop;
 
 private:

@@ -26,3 +26,7 @@ int LiveWidgetCount() {
     ProcessDeferredDeletes();
     return static_cast<int>(QApplication::allWidgets().size());
 }
+
+void DeliverWindowSystemEvents() {
+    QCoreApplication::processEvents();
+}

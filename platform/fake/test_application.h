@@ -10,3 +10,7 @@ void ProcessDeferredDeletes();
 
 // Widgets alive now, after the deletes the event loop would do.
 int LiveWidgetCount();
+
+// Delivers what the window system has reported so far (moves, exposures), as the event loop
+// would once it runs again.
+void DeliverWindowSystemEvents();

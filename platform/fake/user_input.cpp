@@ -3,6 +3,7 @@
 #include "platform/app.h"
 #include "platform/dialog.h"
 #include "platform/fake/fake_services.h"
+#include "platform/fake/test_application.h"
 #include "platform/qt/wnd_access.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -188,6 +190,14 @@ void MovePointer(CWnd& window, CPoint clientPoint) {
     QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(target, &move);
+}
+
+void DragWindow(CWnd& window, int x, int y) {
+    QWidget* w = Reachable(window, "drag", false);
+    if (w && w->isWindow() && w->windowHandle()) {
+        w->windowHandle()->setFramePosition(QPoint(x, y)); // past the widget, as the window manager does
+        DeliverWindowSystemEvents();
+    }
 }
 
 void EndUserDrag(CWnd& window) {

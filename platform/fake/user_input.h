@@ -32,6 +32,9 @@ void CloseBox(CWnd& window);
 // Moves the mouse pointer over a point of a window's client area: the window, or the control
 // there, gets the move as the real desktop delivers it.
 void MovePointer(CWnd& window, CPoint clientPoint);
+// The user drags a window by its caption so that its top-left corner (frame included) is at
+// (x, y) in screen pixels: the window manager moves it and reports the move.
+void DragWindow(CWnd& window, int x, int y);
 // The user drops a window dragged by its caption: the pair of capture changes the layer
 // reports when a move the user made has stopped.
 void EndUserDrag(CWnd& window);

@@ -19,6 +19,17 @@ QWidget* OwnerWidget(CWnd* owner) {
 
 } // namespace
 
+QMessageBox::Icon MessageBoxIcon(UINT type) {
+    switch (type & MB_ICONMASK) {
+    case MB_ICONHAND:
+        return QMessageBox::Critical;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
 int QtModalService::RunModal(CDialog& dlg) {
     auto* dialog = qobject_cast<QDialog*>(WndAccess::Widget(dlg));
     return dialog ? dialog->exec() : IDCANCEL;
@@ -34,7 +45,7 @@ int QtModalService::MessageBox(CWnd* owner, const std::string& text, const std::
     QMessageBox box(OwnerWidget(owner));
     box.setWindowTitle(QString::fromStdString(caption));
     box.setText(QString::fromStdString(text));
-    box.setIcon((type & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::NoIcon);
+    box.setIcon(MessageBoxIcon(type));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return IDOK;

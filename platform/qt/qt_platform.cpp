@@ -67,6 +67,7 @@ struct QtPlatform::Parts {
     QtDisplayService display;
     std::unique_ptr<QtProfileStore> profile;
     QtSystemService system;
+    QtRenderingService rendering;
     QtMessageLoop loop;
     std::unique_ptr<SingleInstance> instance;
     StartRequest ownRequest;
@@ -92,8 +93,8 @@ QtPlatform::QtPlatform(int& argc, char** argv, const std::string& company) {
     QApplication::setQuitOnLastWindowClosed(false); // the program lives on in the tray
     m_parts->profile = std::make_unique<QtProfileStore>(company, ExecutableName(argv[0]));
     Parts& p = *m_parts;
-    m_services.reset(
-        new Services{p.timers, p.clock, p.modal, p.tray, p.sound, p.display, *p.profile, p.system});
+    m_services.reset(new Services{p.timers, p.clock, p.modal, p.tray, p.sound, p.display, *p.profile,
+                                  p.system, p.rendering});
 }
 
 // The application object is the last part to go: every service still needs it.

@@ -3,6 +3,7 @@
 #include "platform/app.h"
 #include "platform/services.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 
@@ -10,10 +11,11 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QTimer;
 class QSoundEffect;
-class QSystemTrayIcon;
+class TrayIconEntry;
 class QDialog;
 
 class QtTimerService : public TimerService {
@@ -34,6 +36,9 @@ public:
     TimeOfDay Now() override;
 };
 
+// The icon of a message box of the given MB_ type.
+QMessageBox::Icon MessageBoxIcon(UINT type);
+
 class QtModalService : public ModalService {
 public:
     int RunModal(CDialog& dlg) override;
@@ -47,15 +52,13 @@ public:
 
 class QtTrayService : public TrayService {
 public:
+    QtTrayService();
     ~QtTrayService() override;
     bool NotifyIcon(DWORD message, const NotifyIconData& data) override;
 
 private:
-    struct Entry {
-        QSystemTrayIcon* icon = nullptr;
-        UINT callbackMessage = 0;
-    };
-    std::map<std::pair<CWnd*, UINT>, Entry> m_icons;
+    std::map<std::pair<CWnd*, UINT>, std::unique_ptr<TrayIconEntry>> m_icons;
+    std::vector<std::unique_ptr<TrayIconEntry>> m_removed; // deleted with the next call, or at the end
 };
 
 class QtSoundService : public SoundService {
@@ -70,10 +73,29 @@ private:
     QSoundEffect* m_async = nullptr; // the last asynchronous sound, kept alive while it plays
 };
 
+class XRandrModes;
+
 class QtDisplayService : public DisplayService {
 public:
+    QtDisplayService();
+    ~QtDisplayService() override; // changes the display mode back
     CRect WorkArea() override;
     CPoint CursorPos() override;
+    // Modes come from XRandR on an X server; elsewhere the display offers none.
+    bool EnumDisplaySettings(DWORD index, DEVMODE& mode) override;
+    int ChangeDisplaySettings(const DEVMODE* mode) override;
+    int ShowCursor(BOOL show) override;
+
+private:
+    XRandrModes* Modes();
+    std::unique_ptr<XRandrModes> m_modes;
+    bool m_modesTried = false;
+    int m_cursorCount = 0;
+};
+
+class QtRenderingService : public RenderingService {
+public:
+    std::unique_ptr<GlDeviceContext> GetDC(CWnd& wnd, int depthBits) override;
 };
 
 class QtSystemService : public SystemService {

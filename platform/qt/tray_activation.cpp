@@ -9,7 +9,8 @@ UINT TrayMouseMessage(QSystemTrayIcon::ActivationReason reason, TrayProtocol pro
     case QSystemTrayIcon::Trigger:
         return protocol == TrayProtocol::StatusNotifierItem ? WM_LBUTTONDBLCLK : 0;
     case QSystemTrayIcon::Context:
-        return WM_RBUTTONDOWN;
+        // A StatusNotifierItem host shows the item's exported menu itself.
+        return protocol == TrayProtocol::XEmbed ? WM_RBUTTONDOWN : 0;
     default:
         return 0;
     }

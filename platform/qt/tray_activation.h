@@ -5,8 +5,9 @@
 #include <QSystemTrayIcon>
 
 // The two ways a desktop shows tray icons. An XEmbed tray reports a left double-click as
-// DoubleClick and a right-click as Context; a StatusNotifierItem host has no double-click: it
-// asks the item to activate on a left click, which Qt reports as Trigger.
+// DoubleClick and a right-click as Context. A StatusNotifierItem host has no double-click: it
+// asks the item to activate on a left click, which Qt reports as Trigger; on a right-click it
+// shows the menu the item exports.
 enum class TrayProtocol { XEmbed, StatusNotifierItem };
 
 // The mouse message of the shell's tray callback for an activation: WM_LBUTTONDBLCLK,

@@ -1,7 +1,10 @@
 #include "platform/qt/widgets.h"
 
+#include "platform/app.h"
 #include "platform/messages.h"
+#include "platform/qt/accessible_up_down.h"
 #include "platform/qt/wnd_access.h"
+#include "platform/services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,25 +21,46 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QToolButton>
 #include <QValidator>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+
+namespace {
+constexpr UINT kMoveSettleMs = 250; // moves that stop this long end a drag
+}
 
 WindowHost::WindowHost(CWnd& owner, QWidget* parent, bool child) : QDialog(parent), m_owner(owner) {
     if (child) {
         setWindowFlags(Qt::Widget);
     }
     setMouseTracking(true);
-    m_moveSettled.setSingleShot(true);
-    m_moveSettled.setInterval(250);
-    // A move that has stopped is the end of a drag: the two capture changes Windows sends.
-    connect(&m_moveSettled, &QTimer::timeout, this, [this] {
-        WndAccess::CaptureChanged(m_owner);
-        WndAccess::CaptureChanged(m_owner);
-    });
+}
+
+TimerService& WindowHost::Timers() const {
+    return WndAccess::App(m_owner).GetServices().timers;
+}
+
+void WindowHost::ExpectPlacement(const QPoint& place) {
+    m_placement = place;
+    m_placing = true;
+    Timers().SetTimer(m_owner, kMoveSettledTimer, kMoveSettleMs);
+}
+
+void WindowHost::MovesSettled() {
+    Timers().KillTimer(m_owner, kMoveSettledTimer);
+    if (m_placing) {
+        m_placing = false; // the program's placement is over, wherever the window manager put it
+        return;
+    }
+    // A move of the user's that has stopped is the end of a drag: the two capture changes
+    // Windows sends.
+    WndAccess::CaptureChanged(m_owner);
+    WndAccess::CaptureChanged(m_owner);
 }
 
 void WindowHost::Fill(const QRect& rect, const QColor& color) {
@@ -92,10 +116,32 @@ void WindowHost::mouseMoveEvent(QMouseEvent* event) {
     WndAccess::MouseMove(m_owner, CPoint{p.x(), p.y()});
 }
 
+// Only the window system's reports can be moves of the user's: Qt's own move events follow the
+// program's calls. Of those reports, the program's placement arrives where the program put the
+// window; until it does, the window manager's own steps (mapping the window first where it
+// chose) belong to the placement too.
 void WindowHost::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    if (isWindow() && isVisible() && !m_movingByProgram) {
-        m_moveSettled.start();
+    if (!isWindow() || !isVisible() || !event->spontaneous()) {
+        return;
+    }
+    if (m_placement && frameGeometry().topLeft() == *m_placement) {
+        if (m_placing) {
+            m_placing = false;
+            Timers().KillTimer(m_owner, kMoveSettledTimer);
+        }
+        return;
+    }
+    if (!m_placing) {
+        m_placement.reset(); // the user moves the window
+    }
+    Timers().SetTimer(m_owner, kMoveSettledTimer, kMoveSettleMs);
+}
+
+void WindowHost::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (isWindow() && !event->spontaneous()) {
+        ExpectPlacement(frameGeometry().topLeft());
     }
 }
 
@@ -106,6 +152,14 @@ void WindowHost::contextMenuEvent(QContextMenuEvent* event) {
     }
     const QPoint p = event->globalPos();
     WndAccess::ShowSystemMenu(m_owner, CPoint{p.x(), p.y()});
+}
+
+void WndAccess::Timer(CWnd& wnd, UINT_PTR id) {
+    if (id != kMoveSettledTimer) {
+        wnd.OnTimer(id);
+    } else if (auto* host = qobject_cast<WindowHost*>(Widget(wnd))) {
+        host->MovesSettled();
+    }
 }
 
 namespace {
@@ -230,6 +284,11 @@ UpDownWidget::UpDownWidget(QWidget* parent, LineEdit* buddy)
     if (m_buddy) {
         m_buddy->installEventFilter(this);
     }
+    InstallUpDownAccessibility();
+}
+
+int UpDownWidget::Position() const {
+    return m_buddy ? m_buddy->text().toInt() : 0;
 }
 
 void UpDownWidget::SetRange(int lower, int upper) {
@@ -285,6 +344,7 @@ void StatusBarWidget::SetParts(const std::vector<int>& rightEdges) {
     m_edges = rightEdges;
     for (size_t i = 0; i < m_edges.size(); ++i) {
         auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setIndent(2);
         label->show();
@@ -296,7 +356,6 @@ void StatusBarWidget::SetParts(const std::vector<int>& rightEdges) {
 void StatusBarWidget::SetText(int part, const QString& text) {
     if (part >= 0 && part < static_cast<int>(m_parts.size())) {
         m_parts[static_cast<size_t>(part)]->setText(text);
-        m_parts[static_cast<size_t>(part)]->setAccessibleName(text);
     }
 }
 
@@ -374,6 +433,11 @@ QPixmap BitmapResource(int id) {
     return QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(id));
 }
 
+void SetCheckedByProgram(QAbstractButton* button, bool checked) {
+    const QSignalBlocker quiet(button); // like BM_SETCHECK, no notification
+    button->setChecked(checked);
+}
+
 QString WithoutMnemonic(const std::string& text) {
     const QString in = QString::fromStdString(text);
     QString out;
@@ -391,6 +455,33 @@ QString WithoutMnemonic(const std::string& text) {
 }
 
 namespace {
+
+// A check box or radio button. Its clicks reach the dialog, and so does a change of its check
+// mark that no click made: assistive technology toggles it directly. Either is one activation.
+template <class Button> class DialogButton : public Button {
+public:
+    DialogButton(const QString& text, QWidget* parent, std::function<void()> activated)
+        : Button(text, parent) {
+        QObject::connect(this, &QAbstractButton::clicked, this, activated);
+        QObject::connect(this, &QAbstractButton::toggled, this, [this, activated] {
+            if (!m_clicking) {
+                activated();
+            }
+        });
+    }
+
+protected:
+    void nextCheckState() override {
+        // A click reports its own change; clearing a radio button when its group checks
+        // another one is no activation at all.
+        m_clicking = true;
+        Button::nextCheckState();
+        m_clicking = false;
+    }
+
+private:
+    bool m_clicking = false;
+};
 
 QWidget* MakeEdit(const ControlTemplate& c, QWidget* window) {
     if (c.style & ES_MULTILINE) {
@@ -412,6 +503,7 @@ QWidget* MakeStatic(const ControlTemplate& c, QWidget* window) {
     auto* label = new QLabel(window);
     // A static is transparent to the mouse: the window under it gets the moves and clicks.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setTextFormat(Qt::PlainText); // a user's text that looks like markup shows as typed
     switch (c.kind) {
     case ControlKind::StaticIcon:
         label->setPixmap(IconResource(c.resource).pixmap(32, 32));
@@ -458,20 +550,17 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
             w = b;
             break;
         }
-        case ControlKind::CheckBox: {
-            auto* b = new QCheckBox(QString::fromStdString(c.text), window);
-            QObject::connect(b, &QCheckBox::clicked, window, [notify] { notify(BN_CLICKED); });
-            w = b;
+        case ControlKind::CheckBox:
+            w = new DialogButton<QCheckBox>(QString::fromStdString(c.text), window,
+                                            [notify] { notify(BN_CLICKED); });
             break;
-        }
         case ControlKind::RadioButton: {
-            auto* b = new QRadioButton(QString::fromStdString(c.text), window);
-            b->setAutoExclusive(false);
+            auto* b = new DialogButton<QRadioButton>(QString::fromStdString(c.text), window,
+                                                     [notify] { notify(BN_CLICKED); });
             if ((c.style & WS_GROUP) || !radioGroup) {
                 radioGroup = new QButtonGroup(window);
             }
             radioGroup->addButton(b);
-            QObject::connect(b, &QRadioButton::clicked, window, [notify] { notify(BN_CLICKED); });
             w = b;
             break;
         }
@@ -525,8 +614,13 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
         w->setProperty(kControlIdProperty, c.id);
         w->setEnabled(!(c.style & WS_DISABLED));
         w->setVisible(!c.hidden);
-        const bool ownText = !c.text.empty() && c.kind != ControlKind::Edit;
-        w->setAccessibleName(ownText ? WithoutMnemonic(c.text) : previousLabel);
+        // Assistive technology reads a control's own text, as it changes. An input without
+        // text of its own is named after the static before it, an up-down after its edit.
+        if (c.kind == ControlKind::Edit || c.kind == ControlKind::ComboBox) {
+            w->setAccessibleName(previousLabel);
+        } else if (c.kind == ControlKind::UpDown) {
+            w->setAccessibleName(previous ? previous->accessibleName() : previousLabel);
+        }
         if (c.kind == ControlKind::Static && !c.text.empty()) {
             previousLabel = WithoutMnemonic(c.text);
         }

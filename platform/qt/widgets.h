@@ -11,24 +11,33 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class CWnd;
+class QAbstractButton;
+class TimerService;
 class QTabBar;
 class QToolButton;
 
 // Property on every control widget: its template id.
 constexpr const char* kControlIdProperty = "brewdialControlId";
 
+// The window timer the layer keeps for itself on every window; no timer of the program has its id.
+constexpr UINT_PTR kMoveSettledTimer = ~UINT_PTR{0};
+
 // A dialog's own window: top-level (popup) or child (a page inside another dialog).
 class WindowHost : public QDialog {
     Q_OBJECT
 public:
     WindowHost(CWnd& owner, QWidget* parent, bool child);
-    void SetMovingByProgram(bool moving) { m_movingByProgram = moving; }
+    // The program puts the window with its frame's top-left corner at place (or shows it). The
+    // window system reports the move only later, and that report is no move of the user's.
+    void ExpectPlacement(const QPoint& place);
+    // Moves have stopped for a while (timer kMoveSettledTimer).
+    void MovesSettled();
     // Fills a rectangle of the client area; it stays shown until the window is destroyed or
     // filled over.
     void Fill(const QRect& rect, const QColor& color);
@@ -39,6 +48,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -46,11 +56,12 @@ private:
         QRect rect;
         QColor color;
     };
+    TimerService& Timers() const;
     CWnd& m_owner;
-    bool m_movingByProgram = false;
+    std::optional<QPoint> m_placement; // where the program last put the window, until the user moves it
+    bool m_placing = false;            // the window system has not reported that placement yet
     bool m_painting = false;
     std::vector<Filled> m_filled;
-    QTimer m_moveSettled;
 };
 
 // A single-line edit. Its length limit and digits-only rule hold for what the user types,
@@ -110,6 +121,8 @@ public:
     void SetRange(int lower, int upper);
     int Lower() const { return m_lower; }
     int Upper() const { return m_upper; }
+    // The number in the buddy edit, 0 when it holds none.
+    int Position() const;
     void Step(int delta);
 
 protected:
@@ -170,6 +183,8 @@ QPixmap BitmapResource(int id);
 
 // Text as a label shows it: "&&" is one ampersand, a single "&" marks a mnemonic.
 QString WithoutMnemonic(const std::string& text);
+// Checks or clears a check box or radio button for the program: no click is reported.
+void SetCheckedByProgram(QAbstractButton* button, bool checked);
 
 // Builds a template's controls into a dialog's window.
 void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnits& units, CWnd& owner);

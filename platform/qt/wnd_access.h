@@ -1,6 +1,7 @@
 #pragma once
 // The layer's own access to a window: the widget behind it and the entry points through which
 // the widget's events reach the window's handlers. Nothing outside platform/ sees this.
+#include "platform/messages.h"
 #include "platform/wnd.h"
 
 #include <QPointer>
@@ -21,12 +22,17 @@ public:
     static void Attach(CWnd& wnd, QWidget* widget, int id, CWinApp& app);
     static CWinApp& App(const CWnd& wnd) { return wnd.App(); }
 
-    static void Timer(CWnd& wnd, UINT_PTR id) { wnd.OnTimer(id); }
+    // A window timer is due: the window's own, or one the layer keeps for the window.
+    static void Timer(CWnd& wnd, UINT_PTR id);
     static void Close(CWnd& wnd) { wnd.OnClose(); }
     static void MouseMove(CWnd& wnd, CPoint point) { wnd.OnMouseMove(0, point); }
     static void CaptureChanged(CWnd& wnd) { wnd.OnCaptureChanged(); }
     static void SysCommand(CWnd& wnd, UINT id) { wnd.OnSysCommand(id, 0); }
     static void Paint(CWnd& wnd) { wnd.OnPaint(); }
+    static void Size(CWnd& wnd, int cx, int cy) { wnd.OnSize(SIZE_RESTORED, cx, cy); }
+    static void KeyDown(CWnd& wnd, UINT nChar, bool repeat) {
+        wnd.OnKeyDown(nChar, 1, repeat ? KF_REPEAT : 0);
+    }
     static bool Command(CWnd& wnd, UINT id) { return wnd.OnCmdMsg(id); }
     static bool Notify(CWnd& wnd, int controlId, UINT code) { return wnd.OnNotify(controlId, code); }
     static bool HasSystemMenu(const CWnd& wnd) { return !wnd.m_systemMenu.empty(); }

@@ -25,10 +25,10 @@ TEST(QtTray, AnXEmbedTrayHearsTheDoubleClickAndTheRightButtonOnly) {
     EXPECT_EQ(TrayMouseMessage(R::Unknown, TrayProtocol::XEmbed), 0u);
 }
 
-TEST(QtTray, AStatusNotifierHostsActivateIsTheDoubleClick) {
+TEST(QtTray, AStatusNotifierHostsActivateIsTheDoubleClickAndItShowsTheMenuItself) {
     using R = QSystemTrayIcon::ActivationReason;
     EXPECT_EQ(TrayMouseMessage(R::Trigger, TrayProtocol::StatusNotifierItem), WM_LBUTTONDBLCLK);
-    EXPECT_EQ(TrayMouseMessage(R::Context, TrayProtocol::StatusNotifierItem), WM_RBUTTONDOWN);
+    EXPECT_EQ(TrayMouseMessage(R::Context, TrayProtocol::StatusNotifierItem), 0u); // its menu shows
     EXPECT_EQ(TrayMouseMessage(R::MiddleClick, TrayProtocol::StatusNotifierItem), 0u);
 }
 

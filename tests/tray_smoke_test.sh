@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The real program in a real XEmbed tray (trayer) under a virtual X server, driven as a user does:
+# a double-click on the tray icon brings back the hidden dialog, quick timer 1 from the popup
+# starts a countdown with its LED-Timer, and "Exit" from the popup ends the program, which writes
+# its profile.
+set -euo pipefail
+program=$1
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Quorvane" && chmod 700 "$XDG_RUNTIME_DIR"
+printf '[Daten]\nStart=1\nLED-timer=1\n' > "$XDG_CONFIG_HOME/Quorvane/brewdial.conf"
+unset QT_QPA_PLATFORM
+timeout 90 "$(dirname "$0")/with_xvfb.sh" bash -euo pipefail -c '
+  trayer --edge top --align right --SetDockType false --widthtype pixel --width 120 >/dev/null 2>&1 &
+  for _ in $(seq 100); do xwininfo -root -tree | grep -q '"'"'("panel" "trayer")'"'"' && break; sleep 0.1; done
+  sleep 0.5 # the panel shows a moment before the tray takes its selection
+  "$0" & pid=$!
+  # The icon: the program'"'"'s window inside trayer'"'"'s panel, by its place on the screen.
+  icon=""
+  for _ in $(seq 100); do
+    icon=$(xwininfo -root -tree | awk '"'"'/"panel": \("panel" "trayer"\)/ {inpanel=1; next}
+      inpanel && /\("brewdial" "brewdial"\)/ {split($NF, a, "+"); split($(NF-1), s, "[x+]");
+        print a[2] + int(s[1] / 2), a[3] + int(s[2] / 2); exit}'"'"')
+    [ -n "$icon" ] && break
+    sleep 0.1
+  done
+  [ -n "$icon" ] || { echo "no tray icon in the panel" >&2; exit 1; }
+  read -r x y <<< "$icon"
+  # Whether a popup menu of the program shows: a top-level window of its own that the window
+  # manager does not place (the dialogs and the LED-Timer are placed; the icon is not top-level).
+  menu_shows() {
+    local w
+    for w in $(xwininfo -root -children | awk '"'"'/\("brewdial" "brewdial"\)/ {print $1}'"'"'); do
+      xwininfo -id "$w" | grep -q "Map State: IsViewable" &&
+        xwininfo -id "$w" | grep -q "Override Redirect State: yes" && return 0
+    done
+    return 1
+  }
+  # A right-click on the icon, once the last menu has gone; returns when the popup shows.
+  popup() {
+    for _ in $(seq 100); do menu_shows || break; sleep 0.1; done
+    sleep 0.5 # a second press within the double-click time would be a double-click
+    xdotool mousemove "$x" "$y" click 3
+    for _ in $(seq 100); do menu_shows && return 0; sleep 0.1; done
+    echo "no popup menu" >&2
+    return 1
+  }
+  xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
+  timeout 10 xdotool search --sync --onlyvisible --name "^Brewdial$" >/dev/null
+  echo "tray: the double-click showed the dialog"
+  popup
+  xdotool key Down Return
+  timeout 10 xdotool search --sync --onlyvisible --name "^Timer set to: 1 minute" >/dev/null
+  echo "tray: quick timer 1 from the popup opened the LED-Timer"
+  popup
+  xdotool key Up Return
+  wait $pid' "$program"
+profile=$XDG_CONFIG_HOME/Quorvane/brewdial.conf
+grep -q '^Timermode=1$' "$profile"
+grep -q '^Minuten=1$' "$profile"
+echo "tray: Exit from the popup ended the program, which wrote $profile"
