@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Ends the real program with SIGTERM, SIGINT and SIGHUP under a virtual X server: while idle,
-# during a countdown, while a message box, the about box or a popup menu is open. Each time it
-# must run its own Close sequence: exit status 0 and the profile written once, with what this
-# session set.
+# during a countdown with its LED-Timer and 3D-Timer, while a message box, the about box or a
+# popup menu is open. Each time it must run its own Close sequence: exit status 0 and the
+# profile written once, with what this session set.
 set -euo pipefail
 test_name=session-end
 if [ -z "${BREWDIAL_UNDER_XVFB:-}" ]; then
@@ -63,11 +63,12 @@ for signal in TERM INT HUP; do
   end_case "idle" "$signal" "Timermode=0" "Meldungstext=before" "MCD1=65280"
 done
 
-new_profile countdown "LED-timer=1"
+new_profile countdown "LED-timer=1" "3D=1"
 watch_profile
 start_program
 "$program" --countdown 7 || fail "countdown: the hand-over failed"
 wait_for_window "^Timer set to: 7 minutes: "
+wait_for_window "^3D-Timer \(7 minutes\)"
 end_case "during a countdown" TERM "Timermode=1" "Minuten=7"
 
 # A quick timer of no minutes answers "Missing Time!" in a message box.
