@@ -12,6 +12,8 @@ unset QT_QPA_PLATFORM
 steps=$(cat)
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   trayer --edge top --align right --SetDockType false --widthtype pixel --width 120 >/dev/null 2>&1 &
+  # A window manager, where one is installed, draws the title bars that show the captions.
+  if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & fi
   sleep 1
   "$0" & pid=$!
   xdotool search --sync --onlyvisible --name "^Brewdial$" >/dev/null || true

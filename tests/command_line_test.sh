@@ -33,6 +33,13 @@ for option in "Usage: brewdial [options]" --help --version "--countdown <MINUTES
   grep -qF -- "$option" "$home/out" || fail "--help does not mention $option"
 done
 
+# The man page names the options the program takes, no more and no fewer.
+man_page=$(dirname "$0")/../dist/brewdial.1.in
+in_help=$(grep -oE -- '--[a-z]+' "$home/out" | sort -u)
+in_man=$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$man_page" | grep -E '^\.B' | grep -oE '\\-\\-[a-z]+' |
+  sed 's/\\//g' | sort -u)
+[ "$in_help" = "$in_man" ] || fail "--help names $(echo $in_help), the man page $(echo $in_man)"
+
 for bad in "--bogus" "--countdown 0" "--countdown abc" "--countdown 99999999999" "--quick 4" \
   "--countdown 5 --quick 1" "extra"; do
   # shellcheck disable=SC2086
