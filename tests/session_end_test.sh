@@ -65,7 +65,9 @@ done
 
 new_profile countdown "LED-timer=1" "3D=1"
 watch_profile
-start_program
+# Under LeakSanitizer: the GL driver, unloaded at exit, leaves allocations it cannot name. The
+# program's own leaks are looked for without a GL window, by the soak test of the suite.
+ASAN_OPTIONS=${ASAN_OPTIONS:-}:detect_leaks=0 start_program
 "$program" --countdown 7 || fail "countdown: the hand-over failed"
 wait_for_window "^Timer set to: 7 minutes: "
 wait_for_window "^3D-Timer \(7 minutes\)"
