@@ -1,18 +1,21 @@
 #pragma once
-// The per-user profile over QSettings: the registry on Windows, an INI file elsewhere.
+// The per-user profile: an INI file in the user's configuration folder, read once when first
+// needed and written whole by Flush.
 #include "platform/profile_store.h"
+#include "platform/qt/qt_profile_file.h"
+#include "platform/qt/qt_profile_ini.h"
+
+#include <QString>
 
 #include <memory>
 #include <string>
 
-class QSettings;
-
 class QtProfileStore : public ProfileStore {
 public:
-    // The real profile of the program: organisation "Quorvane", application = executable name.
+    // The real profile of the program: <configuration folder>/<organization>/<application>.conf,
+    // the file QSettings would use for these names.
     QtProfileStore(const std::string& organization, const std::string& application);
-    // A profile in the given INI file. Tests use this, because QSettings fixes its default
-    // folders at first use in a process.
+    // A profile in the given INI file.
     static std::unique_ptr<QtProfileStore> AtPath(const std::string& iniPath);
     ~QtProfileStore() override;
 
@@ -27,8 +30,18 @@ public:
                             const std::string& value) override;
     bool Flush() override;
 
-private:
-    explicit QtProfileStore(std::unique_ptr<QSettings> settings);
+    std::string FilePath() const { return m_path.toStdString(); }
 
-    std::unique_ptr<QSettings> m_settings;
+private:
+    explicit QtProfileStore(const QString& path);
+    const QVariant* Find(const std::string& section, const std::string& key);
+    void Write(const std::string& section, const std::string& key, const QVariant& value);
+    void LoadOnce();
+    void TakeInChangesOnDisk();
+
+    QString m_path;
+    bool m_loaded = false;
+    ProfileValues m_values;
+    ProfileValues m_unsaved;     // written since the last Flush
+    FileIdentity m_diskIdentity; // the file as last read or written here
 };
