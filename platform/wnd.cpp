@@ -13,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QWindow>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 constexpr const char* kRawTextProperty = "brewdialRawText";
@@ -187,7 +190,11 @@ CRect CWnd::GetWindowRect() const {
     }
     QRect r = m_widget->isWindow() ? m_widget->frameGeometry()
                                    : QRect(m_widget->mapToGlobal(QPoint(0, 0)), m_widget->size());
-    return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    // A window placed near the end of int range has its far edges beyond it: they stop there.
+    auto farEdge = [](int start, int extent) {
+        return static_cast<int>(std::min<long long>(static_cast<long long>(start) + extent, INT_MAX));
+    };
+    return CRect{r.left(), r.top(), farEdge(r.left(), r.width()), farEdge(r.top(), r.height())};
 }
 
 CRect CWnd::GetClientRect() const {

@@ -3,7 +3,9 @@
 #include "tests/page_fixture.h"
 #include "ui/timer_page.h"
 
+#include <climits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -124,6 +126,22 @@ TEST_F(TimerPageTest, UpDownStepsTheMinutesBetween1And25) {
     EXPECT_EQ(Text(IDC_MINUTES), "99");
     PressKeyIn(Item(IDC_MINUTES), Key::Up);
     EXPECT_EQ(Text(IDC_MINUTES), "25");
+}
+
+TEST_F(TimerPageTest, UpDownHoldsStoredMinutesAtTheEndsOfIntRangeToItsRange) {
+    const std::pair<int, Key> cases[] = {
+        {INT_MAX, Key::Up}, {INT_MIN, Key::Down}, {INT_MAX, Key::Down}, {INT_MIN, Key::Up}};
+    for (const auto& [stored, key] : cases) {
+        SCOPED_TRACE(stored);
+        TearDown();
+        SetUp();
+        Profile().WriteProfileInt("Daten", "Timermode", 1);
+        Profile().WriteProfileInt("Daten", "Minuten", stored);
+        Start();
+        EXPECT_EQ(Text(IDC_MINUTES), std::to_string(stored));
+        PressKeyIn(Item(IDC_MINUTES), key);
+        EXPECT_EQ(Text(IDC_MINUTES), stored == INT_MAX ? "25" : "1");
+    }
 }
 
 TEST_F(TimerPageTest, ARunningTimerLocksTheInputsAndItsEndFreesThoseOfTheMode) {

@@ -245,7 +245,8 @@ void UpDownWidget::Step(int delta) {
     int pos = m_buddy->text().toInt(&ok);
     const int lo = std::min(m_lower, m_upper);
     const int hi = std::max(m_lower, m_upper);
-    pos = ok ? std::clamp(pos + delta, lo, hi) : lo;
+    // Wider than int: a stored INT_MAX stepped up is still above the range, not below it.
+    pos = ok ? static_cast<int>(std::clamp<long long>(static_cast<long long>(pos) + delta, lo, hi)) : lo;
     m_buddy->SetTextAsProgram(QString::number(pos));
 }
 
