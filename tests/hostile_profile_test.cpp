@@ -1,8 +1,11 @@
 // Whatever sits where the profile belongs, the program starts at once, with the stored values
 // or the defaults, and its Close writes back what it read or leaves the thing alone.
+#include "platform/fake/user_input.h"
+#include "platform/fake/window_pixels.h"
 #include "platform/qt/qt_profile_store.h"
+#include "res/page_controls.h"
 #include "res/resource.h"
-#include "tests/app_fixture.h"
+#include "tests/page_fixture.h"
 
 #include <QFileInfo>
 
@@ -19,16 +22,17 @@ namespace {
 
 constexpr long long kStartBoundMs = 1000;
 
-class HostileProfileTest : public AppFixture {
+class HostileProfileTest : public PageFixture {
 protected:
     void WriteProfile(const std::string& bytes) const {
         std::ofstream out(profilePath, std::ios::binary);
         out << bytes;
     }
-    // Starts the program and says how long the main window took.
+    // Starts the program and says how long the main window took to be painted.
     long long TimedStart() {
         const auto begin = std::chrono::steady_clock::now();
         Start();
+        PixelColor(Dlg(), CPoint{0, 0});
         const auto end = std::chrono::steady_clock::now();
         return std::chrono::duration_cast<std::chrono::milliseconds>(end - begin).count();
     }
@@ -95,6 +99,32 @@ TEST_F(HostileProfileTest, MalformedFilesStartWithWhatTheyHoldAndAreWrittenBackW
         EXPECT_TRUE(Ended());
         EXPECT_EQ(errors, "");
         EXPECT_TRUE(Loaded(*ReopenProfile()) == shown);
+    }
+}
+
+// Word-wrapped whole into the message edit, a long message took minutes to show: most of all
+// one long word, which has no place to break.
+TEST_F(HostileProfileTest, AOneMegabyteMessageShowsAtOnceAndIsKeptUntilEdited) {
+    std::string message;
+    while (message.size() < 1000 * 1000) {
+        message += "Teekanne";
+    }
+    message.resize(1000 * 1000);
+    for (const bool edit : {false, true}) {
+        SCOPED_TRACE(edit ? "edited" : "as stored");
+        TearDown();
+        SetUp();
+        WriteProfile("[Daten]\nMeldungstext=" + message + "\n");
+        EXPECT_LT(TimedStart(), kStartBoundMs);
+        const std::string shown = Text(IDC_MESSAGE);
+        EXPECT_TRUE(shown == message.substr(0, 70)) << shown.size() << " characters shown";
+        if (edit) {
+            ReplaceText(Item(IDC_MESSAGE), "Tee!");
+        }
+        Click(IDC_CLOSE);
+        const std::string written = ReopenProfile()->GetProfileString("Daten", "Meldungstext", "");
+        EXPECT_EQ(written.size(), edit ? 4u : message.size());
+        EXPECT_TRUE(written == (edit ? "Tee!" : message)) << written.substr(0, 80);
     }
 }
 

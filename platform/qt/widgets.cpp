@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QValidator>
 
@@ -163,6 +165,28 @@ void LineEdit::FilterUserInput(QString& input, int& pos) const {
 
 MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
+    // Checked as each change lands, before the text is laid out: word-wrapping a long text
+    // takes seconds.
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { HoldToLimit(position, added); });
+}
+
+// Drops the end of what came in, never half a character.
+void MultiLineEdit::HoldToLimit(int position, int added) {
+    const int length = document()->characterCount() - 1; // the last paragraph's end is no text
+    const int excess = length - m_limit;
+    if (m_limit <= 0 || excess <= 0 || added <= 0) {
+        return;
+    }
+    const int end = std::min(position + added, length);
+    int start = std::max(position, end - excess);
+    if (document()->characterAt(start).isLowSurrogate()) {
+        --start;
+    }
+    QTextCursor cut(document());
+    cut.setPosition(start);
+    cut.setPosition(end, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
 }
 
 int MultiLineEdit::Room() const {
