@@ -27,7 +27,9 @@ std::optional<ProfileValues> ParseProfileText(const QByteArray& text) {
     copy.close();
     const QSettings settings(copy.fileName(), QSettings::IniFormat);
     for (const QString& key : settings.allKeys()) {
-        values[key] = settings.value(key);
+        if (!key.isEmpty()) { // a line "=value" names nothing QSettings can read or write
+            values[key] = settings.value(key);
+        }
     }
     return values;
 }
