@@ -181,6 +181,33 @@ TEST_F(ProfileFileTest, WritesOnlyOverARegularFileOrWhereThereIsNone) {
     }
 }
 
+// Two runs of the program: the one closed last keeps what the other wrote where it wrote nothing.
+TEST_F(ProfileFileTest, AnotherWritersValuesAreKeptWhereThisOneWroteNothing) {
+    WriteFile(Profile(), "[Daten]\nSound=0\nPosCountX=5\n");
+    auto mine = QtProfileStore::AtPath(Profile());
+    EXPECT_EQ(mine->GetProfileInt("Daten", "Sound", -1), 0);
+    {
+        auto theirs = QtProfileStore::AtPath(Profile());
+        theirs->WriteProfileInt("Daten", "PosCountX", 77);
+        theirs->WriteProfileInt("Daten", "Sound", 2);
+        ASSERT_TRUE(theirs->Flush());
+    }
+    mine->WriteProfileInt("Daten", "Sound", 1);
+    ASSERT_TRUE(mine->Flush());
+    auto after = QtProfileStore::AtPath(Profile());
+    EXPECT_EQ(after->GetProfileInt("Daten", "Sound", -1), 1);
+    EXPECT_EQ(after->GetProfileInt("Daten", "PosCountX", -1), 77);
+
+    // Replaced by something too large to read, the file gets this profile's own values.
+    WriteFile(Profile(), "[Daten]\nPosCountX=9\nMeldungstext=" + std::string(2 * 1024 * 1024, 'x') + "\n");
+    mine->WriteProfileInt("Daten", "Sound", 3);
+    ASSERT_TRUE(mine->Flush());
+    after = QtProfileStore::AtPath(Profile());
+    EXPECT_EQ(after->GetProfileInt("Daten", "Sound", -1), 3);
+    EXPECT_EQ(after->GetProfileInt("Daten", "PosCountX", -1), 77);
+    EXPECT_EQ(after->GetProfileString("Daten", "Meldungstext", "keine"), "keine");
+}
+
 TEST_F(ProfileFileTest, OnlyALockWithALiveOwnerIsLeftInPlace) {
     const QString lock = QString::fromStdString(Lock());
     const QString host = QSysInfo::machineHostName();

@@ -153,10 +153,15 @@ void QtProfileStore::WriteProfileString(const std::string& section, const std::s
 }
 
 // Another writer replaced the file since it was read here: its values are kept where this
-// profile has written nothing of its own, as QSettings merges.
+// profile has written nothing of its own, as QSettings merges. What cannot be read now leaves
+// this profile's own values as they are.
 void QtProfileStore::TakeInChangesOnDisk() {
     const ProfileBytes file = ReadProfileFile(m_path);
-    m_values = ParseProfileText(file.bytes).value_or(ProfileValues());
+    std::optional<ProfileValues> values = ParseProfileText(file.bytes);
+    if (!file.problem.empty() || !values) {
+        return;
+    }
+    m_values = std::move(*values);
     for (const auto& [key, value] : m_unsaved) {
         m_values[key] = value;
     }
