@@ -284,43 +284,48 @@ TEST_F(ProfileFileTest, OnlyTheTemporaryFilesOfADeadWriterAreRemoved) {
 TEST_F(ProfileFileTest, WritersKilledDuringTheWriteLeaveAWholeProfile) {
     constexpr size_t kMessageBytes = 300 * 1024;
     auto letter = [](int round) { return static_cast<char>('a' + round % 26); };
+    auto write = [&](QtProfileStore& store, int round) {
+        store.WriteProfileInt("Daten", "Runde", round);
+        store.WriteProfileString("Daten", "Meldungstext", std::string(kMessageBytes, letter(round)));
+        return store.Flush();
+    };
+    ASSERT_TRUE(write(*QtProfileStore::AtPath(Profile()), 0));
     const std::string scratch = PathOf("scratch");
     ASSERT_EQ(::mkdir(scratch.c_str(), 0700), 0);
     std::mt19937 random(4711);
-    int interrupted = 0;
-    int written = 0;
-    for (int kill = 0; kill < 40; ++kill) {
+    int interrupted = 0; // kills that came while a writer held the lock
+    int advanced = 0;    // kills after which a newer writer's file was found
+    int lastRound = 0;
+    // However busy the machine, until enough kills came during writes and after them.
+    for (int kill = 0; kill < 400 && (kill < 40 || interrupted < 3 || advanced < 3); ++kill) {
         const pid_t writer = ::fork();
         ASSERT_GE(writer, 0);
         if (writer == 0) {
             ::setenv("TMPDIR", scratch.c_str(), 1); // where the writer's own scratch files go
             auto store = QtProfileStore::AtPath(Profile());
-            for (int round = kill * 1000;; ++round) {
-                store->WriteProfileInt("Daten", "Runde", round);
-                store->WriteProfileString("Daten", "Meldungstext", std::string(kMessageBytes, letter(round)));
-                store->Flush();
+            for (int round = (kill + 1) * 1000;; ++round) {
+                write(*store, round);
             }
         }
         std::this_thread::sleep_for(
-            std::chrono::microseconds(std::uniform_int_distribution<>(1000, 40000)(random)));
+            std::chrono::microseconds(std::uniform_int_distribution<>(1000, 80000)(random)));
         ::kill(writer, SIGKILL);
         ::waitpid(writer, nullptr, 0);
 
         if (Exists(Lock()) || !Temporaries().empty()) {
             ++interrupted;
         }
-        if (!Exists(Profile())) {
-            continue;
-        }
-        ++written;
         auto reader = QtProfileStore::AtPath(Profile());
         const int round = reader->GetProfileInt("Daten", "Runde", -1);
         const std::string message = reader->GetProfileString("Daten", "Meldungstext", "");
         ASSERT_GE(round, 0) << "after kill " << kill;
-        ASSERT_EQ(message, std::string(kMessageBytes, letter(round))) << "after kill " << kill;
+        ASSERT_TRUE(message == std::string(kMessageBytes, letter(round)))
+            << "after kill " << kill << ": " << message.size() << " bytes";
+        advanced += round != lastRound ? 1 : 0;
+        lastRound = round;
     }
-    EXPECT_GT(written, 0);
-    EXPECT_GT(interrupted, 0) << "no kill came during a write";
+    EXPECT_GE(interrupted, 3) << "too few kills came during a write";
+    EXPECT_GE(advanced, 3) << "too few writers finished a write";
 
     auto last = QtProfileStore::AtPath(Profile());
     last->WriteProfileInt("Daten", "Runde", 0);
