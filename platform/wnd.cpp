@@ -188,13 +188,15 @@ CRect CWnd::GetWindowRect() const {
     if (!m_widget) {
         return {};
     }
-    QRect r = m_widget->isWindow() ? m_widget->frameGeometry()
-                                   : QRect(m_widget->mapToGlobal(QPoint(0, 0)), m_widget->size());
-    // A window placed near the end of int range has its far edges beyond it: they stop there.
+    // Corner and size, not a QRect: a window placed near the end of int range has its far edges
+    // beyond it, which a QRect cannot hold. They stop at INT_MAX.
+    const bool window = m_widget->isWindow();
+    const QPoint at = window ? m_widget->pos() : m_widget->mapToGlobal(QPoint(0, 0));
+    const QSize size = window ? m_widget->frameSize() : m_widget->size();
     auto farEdge = [](int start, int extent) {
         return static_cast<int>(std::min<long long>(static_cast<long long>(start) + extent, INT_MAX));
     };
-    return CRect{r.left(), r.top(), farEdge(r.left(), r.width()), farEdge(r.top(), r.height())};
+    return CRect{at.x(), at.y(), farEdge(at.x(), size.width()), farEdge(at.y(), size.height())};
 }
 
 CRect CWnd::GetClientRect() const {
