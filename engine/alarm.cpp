@@ -3,6 +3,12 @@
 #include "indicators/alarm_dlg.h"
 #include "platform/messages.h"
 #include "platform/services.h"
+#include "tray/tool_tip.h"
+
+namespace {
+// Far more than the notice's three lines hold.
+constexpr size_t kNoticeChars = 1000;
+} // namespace
 
 void CTimerDlg::CheckAlarmTime() {
     if (!m_bAlarmArmed) {
@@ -38,7 +44,9 @@ void CTimerDlg::PlayAlarmSound() {
 
 void CTimerDlg::ShowAlarmNotice() {
     CAlarmDlg notice(App());
-    notice.m_strNotice = m_settings.timer.strMessage; // as committed at the start of the run
+    // The message as committed at the start of the run. Its static shows about three lines and
+    // cuts off the rest, so a huge stored text goes in no longer than it could ever show.
+    notice.m_strNotice = FirstCharacters(m_settings.timer.strMessage, kNoticeChars);
     notice.DoModal();
 }
 

@@ -16,6 +16,9 @@
 #include <QPlainTextEdit>
 #include <QWindow>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 constexpr const char* kRawTextProperty = "brewdialRawText";
@@ -222,8 +225,15 @@ CRect CWnd::GetWindowRect() const {
     if (auto* frame = qobject_cast<const FrameWindow*>(w)) {
         return frame->WholeRect(); // its frame changes with its styles
     }
-    QRect r = w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
-    return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    // Corner and size, not a QRect: a window placed near the end of int range has its far edges
+    // beyond it, which a QRect cannot hold. They stop at INT_MAX.
+    const bool window = w->isWindow();
+    const QPoint at = window ? w->pos() : w->mapToGlobal(QPoint(0, 0));
+    const QSize size = window ? w->frameSize() : w->size();
+    auto farEdge = [](int start, int extent) {
+        return static_cast<int>(std::min<long long>(static_cast<long long>(start) + extent, INT_MAX));
+    };
+    return CRect{at.x(), at.y(), farEdge(at.x(), size.width()), farEdge(at.y(), size.height())};
 }
 
 CRect CWnd::GetClientRect() const {

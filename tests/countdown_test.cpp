@@ -2,6 +2,7 @@
 #include "platform/messages.h"
 #include "res/resource.h"
 #include "tests/run_fixture.h"
+#include "tray/tool_tip.h"
 
 #include <vector>
 
@@ -203,6 +204,30 @@ TEST_F(CountdownTest, ProgramClosedInsideTheNoticeStaysClosed) {
     EXPECT_EQ(env->tray.calls.size(), trayCallsAtClose);
     EXPECT_EQ(env->tray.calls.back().message, NIM_DELETE);
     EXPECT_EQ(env->clock.TimerCount(), 0u);
+}
+
+} // namespace
+
+namespace {
+
+class NoticeTextTest : public RunFixture {};
+
+TEST_F(NoticeTextTest, AHugeStoredMessageGoesIntoTheNoticeOnlyAsFarAsItCanShow) {
+    std::string message;
+    for (int i = 0; i < 100000; ++i) {
+        message += "Tee \xc3\xbc"; // five characters, six bytes: 600 KB in all
+    }
+    Profile().WriteProfileString("Daten", "Meldungstext", message);
+    StartWith({{"Ende", 1}});
+    StartCountdown("1");
+    ExpectNotice([&](CDialog& notice) {
+        const std::string shown = NoticeText(notice);
+        EXPECT_EQ(shown, message.substr(0, 1200)); // the first 1000 characters
+        EXPECT_EQ(shown, FirstCharacters(message, 1000));
+    });
+    Advance(60 * 1000);
+    ASSERT_TRUE(Ended());
+    EXPECT_EQ(ReopenProfile()->GetProfileString("Daten", "Meldungstext", ""), message); // kept whole
 }
 
 } // namespace

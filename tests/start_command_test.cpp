@@ -189,6 +189,29 @@ TEST_F(StartCommandTest, StoppedCountdownKeepsTheLedPlaceForTheNextRunAndTheProf
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "oben", -1), 300);
 }
 
+// The window's right and bottom edges lie beyond int there; its place is kept all the same.
+TEST_F(StartCommandTest, ACountupWindowAtTheEndOfIntRangeKeepsItsPlace) {
+    for (const int far : {INT_MAX, INT_MAX - 50}) {
+        SCOPED_TRACE(far);
+        TearDown();
+        SetUp();
+        StartWith({{"PosCountX", far}, {"PosCountY", far}});
+        StartCountup();
+        const CRect r = Dlg().m_pCountupWnd->GetWindowRect();
+        EXPECT_EQ(r.left, far);
+        EXPECT_EQ(r.top, far);
+        EXPECT_GE(r.right, r.left);
+        EXPECT_GE(r.bottom, r.top);
+        if (far == INT_MAX) {
+            EXPECT_EQ(r.right, INT_MAX);
+            EXPECT_EQ(r.bottom, INT_MAX);
+        }
+        Click(IDC_STOP);
+        EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountX", -1), far);
+        EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountY", -1), far);
+    }
+}
+
 TEST_F(StartCommandTest, IndicatorWindowsOpenAtStoredPlacesOffTheScreen) {
     StartWith({{"LED-timer", 1}, {"links", -500}, {"oben", 5000}, {"PosCountX", 3000}, {"PosCountY", -40}});
     StartCountdown("1");

@@ -1,9 +1,12 @@
+#include "platform/fake/assistive_input.h"
 #include "platform/fake/user_input.h"
 #include "res/page_controls.h"
 #include "tests/page_fixture.h"
 #include "ui/timer_page.h"
 
+#include <climits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -92,21 +95,61 @@ TEST_F(TimerPageTest, EditsKeepTheirLimitsWhateverIsTypedOrPasted) {
     EXPECT_EQ(Text(IDC_ALARMTIME), "12:34");
 }
 
-TEST_F(TimerPageTest, StoredTextsBeyondTheLimitsShowUnchanged) {
+// A screen reader or an on-screen keyboard puts text in past the keyboard and the clipboard.
+TEST_F(TimerPageTest, TextFromAssistiveTechnologyKeepsTheLimitsToo) {
+    Profile().WriteProfileInt("Daten", "Timermode", 1);
+    Start();
+    ASSERT_TRUE(SetTextAccessibly(Item(IDC_MESSAGE), std::string(200, 'a')));
+    EXPECT_EQ(Text(IDC_MESSAGE), std::string(70, 'a'));
+    ReplaceText(Item(IDC_MESSAGE), "Tee");
+    ASSERT_TRUE(InsertTextAccessibly(Item(IDC_MESSAGE), 1, std::string(100, 'b')));
+    EXPECT_EQ(Text(IDC_MESSAGE), "T" + std::string(67, 'b') + "ee");
+    ASSERT_TRUE(ReplaceTextAccessibly(Item(IDC_MESSAGE), 0, 3, std::string(100, 'c')));
+    EXPECT_EQ(Text(IDC_MESSAGE), "ccc" + std::string(65, 'b') + "ee");
+    // A character beyond the first 65536 takes two of the 70 places, and is never cut in half.
+    ReplaceText(Item(IDC_MESSAGE), std::string(69, 'm'));
+    ASSERT_TRUE(InsertTextAccessibly(Item(IDC_MESSAGE), 69, "\xF0\x9F\x8D\xB5"));
+    EXPECT_EQ(Text(IDC_MESSAGE), std::string(69, 'm'));
+
+    ASSERT_TRUE(SetTextAccessibly(Item(IDC_MINUTES), "1x234"));
+    EXPECT_EQ(Text(IDC_MINUTES), "12");
+    ASSERT_TRUE(InsertTextAccessibly(Item(IDC_MINUTES), 1, "9x9"));
+    const std::string minutes = Text(IDC_MINUTES);
+    EXPECT_EQ(minutes.size(), 2u) << minutes;
+    EXPECT_EQ(minutes.find_first_not_of("0123456789"), std::string::npos) << minutes;
+    ReplaceText(Item(IDC_MINUTES), "");
+    ASSERT_TRUE(ReplaceTextAccessibly(Item(IDC_MINUTES), 0, 0, "7a8b9"));
+    EXPECT_EQ(Text(IDC_MINUTES), "78");
+}
+
+// Nothing stored is lost by opening the page: a message beyond the edit's limit shows its first
+// 70 characters and is kept whole until the user edits it.
+TEST_F(TimerPageTest, StoredTextsBeyondTheLimitsAreKeptUntilEdited) {
     Profile().WriteProfileInt("Daten", "Timermode", 1);
     Profile().WriteProfileInt("Daten", "Minuten", 120);
-    const std::string longMessage(90, 'q');
+    const std::string longMessage = std::string(70, 'q') + std::string(20, 'r');
     Profile().WriteProfileString("Daten", "Meldungstext", longMessage);
     Start();
     EXPECT_EQ(Text(IDC_MINUTES), "120");
     TypeText(Item(IDC_MINUTES), "4");
     EXPECT_EQ(Text(IDC_MINUTES), "120");
-    EXPECT_EQ(Text(IDC_MESSAGE), longMessage);
+    EXPECT_EQ(Text(IDC_MESSAGE), std::string(70, 'q'));
     TypeText(Item(IDC_MESSAGE), "z");
-    EXPECT_EQ(Text(IDC_MESSAGE), longMessage);
+    EXPECT_EQ(Text(IDC_MESSAGE), std::string(70, 'q'));
     SelectTab(1);
     EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "120");
     EXPECT_EQ(Dlg().m_settings.timer.strMessage, longMessage);
+
+    SelectTab(0);
+    EXPECT_EQ(Text(IDC_MESSAGE), std::string(70, 'q'));
+    ReplaceText(Item(IDC_MESSAGE), std::string(69, 'q'));
+    SelectTab(1);
+    EXPECT_EQ(Dlg().m_settings.timer.strMessage, std::string(69, 'q'));
+    // Edited back to what was first shown, it is that text now.
+    SelectTab(0);
+    ReplaceText(Item(IDC_MESSAGE), std::string(70, 'q'));
+    SelectTab(1);
+    EXPECT_EQ(Dlg().m_settings.timer.strMessage, std::string(70, 'q'));
 }
 
 TEST_F(TimerPageTest, UpDownStepsTheMinutesBetween1And25) {
@@ -124,6 +167,22 @@ TEST_F(TimerPageTest, UpDownStepsTheMinutesBetween1And25) {
     EXPECT_EQ(Text(IDC_MINUTES), "99");
     PressKeyIn(Item(IDC_MINUTES), Key::Up);
     EXPECT_EQ(Text(IDC_MINUTES), "25");
+}
+
+TEST_F(TimerPageTest, UpDownHoldsStoredMinutesAtTheEndsOfIntRangeToItsRange) {
+    const std::pair<int, Key> cases[] = {
+        {INT_MAX, Key::Up}, {INT_MIN, Key::Down}, {INT_MAX, Key::Down}, {INT_MIN, Key::Up}};
+    for (const auto& [stored, key] : cases) {
+        SCOPED_TRACE(stored);
+        TearDown();
+        SetUp();
+        Profile().WriteProfileInt("Daten", "Timermode", 1);
+        Profile().WriteProfileInt("Daten", "Minuten", stored);
+        Start();
+        EXPECT_EQ(Text(IDC_MINUTES), std::to_string(stored));
+        PressKeyIn(Item(IDC_MINUTES), key);
+        EXPECT_EQ(Text(IDC_MINUTES), stored == INT_MAX ? "25" : "1");
+    }
 }
 
 TEST_F(TimerPageTest, ARunningTimerLocksTheInputsAndItsEndFreesThoseOfTheMode) {

@@ -55,6 +55,7 @@ BOOL CTimerPage::OnInitDialog() {
     m_strMinutes = m_pSettings->strMinutes;
     // The alarm time is typed afresh every time the page opens.
     UpdateData(FALSE);
+    m_strShownMessage = m_editMessage.GetWindowText();
     UpdateControlStates();
     return TRUE;
 }
@@ -104,7 +105,10 @@ void CTimerPage::SaveToSettings() {
     UpdateData(TRUE);
     m_pSettings->nMode = m_nMode;
     m_pSettings->strMinutes = m_strMinutes;
-    m_pSettings->strMessage = m_strMessage;
+    if (m_strMessage != m_strShownMessage) { // edited: what the edit holds is the message now
+        m_pSettings->strMessage = m_strMessage;
+        m_strShownMessage = m_strMessage;
+    }
     m_pSettings->strAlarmTime = m_strAlarmTime;
 }
 

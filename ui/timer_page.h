@@ -30,6 +30,9 @@ public:
     std::string m_strAlarmTime;
     std::string m_strMinutes;
     std::string m_strMessage;
+    // The message as the edit shows the stored one: at most its first 70 characters. While the
+    // edit still shows this, the stored message is kept whole.
+    std::string m_strShownMessage;
     int m_nMode = -1; // the checked radio: 0 Time, 1 Timer, 2 Countup
 
 protected:

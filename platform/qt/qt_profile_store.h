@@ -1,18 +1,20 @@
 #pragma once
-// The per-user profile over QSettings: the registry on Windows, an INI file elsewhere.
+// The per-user profile: an INI file in the user's configuration folder, read once when first
+// needed and written whole by Flush.
 #include "platform/profile_store.h"
 
 #include <memory>
 #include <string>
 
-class QSettings;
+class QString;
+class QVariant;
 
 class QtProfileStore : public ProfileStore {
 public:
-    // The real profile of the program: organisation "Quorvane", application = executable name.
+    // The real profile of the program: <configuration folder>/<organization>/<application>.conf,
+    // the file QSettings would use for these names.
     QtProfileStore(const std::string& organization, const std::string& application);
-    // A profile in the given INI file. Tests use this, because QSettings fixes its default
-    // folders at first use in a process.
+    // A profile in the given INI file.
     static std::unique_ptr<QtProfileStore> AtPath(const std::string& iniPath);
     ~QtProfileStore() override;
 
@@ -27,8 +29,15 @@ public:
                             const std::string& value) override;
     bool Flush() override;
 
-private:
-    explicit QtProfileStore(std::unique_ptr<QSettings> settings);
+    std::string FilePath() const;
 
-    std::unique_ptr<QSettings> m_settings;
+private:
+    struct State; // the file and the values, kept out of sight of the program (they are Qt's)
+    explicit QtProfileStore(const QString& path);
+    const QVariant* Find(const std::string& section, const std::string& key);
+    void Write(const std::string& section, const std::string& key, const QVariant& value);
+    void LoadOnce();
+    void TakeInChangesOnDisk();
+
+    std::unique_ptr<State> m_state;
 };

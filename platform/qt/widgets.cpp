@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTabBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QValidator>
 
@@ -217,6 +219,28 @@ void LineEdit::FilterUserInput(QString& input, int& pos) const {
 
 MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
+    // Checked as each change lands, before the text is laid out: word-wrapping a long text
+    // takes seconds.
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { HoldToLimit(position, added); });
+}
+
+// Drops the end of what came in, never half a character.
+void MultiLineEdit::HoldToLimit(int position, int added) {
+    const int length = document()->characterCount() - 1; // the last paragraph's end is no text
+    const int excess = length - m_limit;
+    if (m_limit <= 0 || excess <= 0 || added <= 0) {
+        return;
+    }
+    const int end = std::min(position + added, length);
+    int start = std::max(position, end - excess);
+    if (document()->characterAt(start).isLowSurrogate()) {
+        --start;
+    }
+    QTextCursor cut(document());
+    cut.setPosition(start);
+    cut.setPosition(end, QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
 }
 
 int MultiLineEdit::Room() const {
@@ -304,7 +328,8 @@ void UpDownWidget::Step(int delta) {
     int pos = m_buddy->text().toInt(&ok);
     const int lo = std::min(m_lower, m_upper);
     const int hi = std::max(m_lower, m_upper);
-    pos = ok ? std::clamp(pos + delta, lo, hi) : lo;
+    // Wider than int: a stored INT_MAX stepped up is still above the range, not below it.
+    pos = ok ? static_cast<int>(std::clamp<long long>(static_cast<long long>(pos) + delta, lo, hi)) : lo;
     m_buddy->SetTextAsProgram(QString::number(pos));
 }
 

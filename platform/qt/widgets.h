@@ -82,7 +82,8 @@ private:
     bool m_settingByProgram = false;
 };
 
-// A multi-line edit: Enter inserts a line break, the text keeps its limit when typed or pasted.
+// A multi-line edit: Enter inserts a line break. It never holds more than its limit, whatever
+// puts the text in: the program, typing, pasting, dropping or assistive technology.
 class MultiLineEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -95,6 +96,7 @@ protected:
 
 private:
     int Room() const;
+    void HoldToLimit(int position, int added);
     int m_limit = 0;
 };
 

@@ -1,0 +1,339 @@
+// The profile file under hostile conditions: what sits at its path, what a killed writer left.
+#include "platform/qt/qt_profile_lock.h"
+#include "platform/qt/qt_profile_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <future>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long long MsSince(Clock::time_point begin) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin).count();
+}
+
+class ProfileFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    std::string PathOf(const std::string& name) const {
+        return m_dir.filePath(QString::fromStdString(name)).toStdString();
+    }
+    std::string Profile() const { return PathOf("brewdial.conf"); }
+    std::string Lock() const { return Profile() + ".lock"; }
+    static void WriteFile(const std::string& path, const std::string& bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out << bytes;
+    }
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static bool Exists(const std::string& path) {
+        struct stat st {};
+        return ::lstat(path.c_str(), &st) == 0;
+    }
+    static mode_t KindOf(const std::string& path) {
+        struct stat st {};
+        return ::lstat(path.c_str(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+    }
+    // Sets a file's modification time, seconds after the epoch.
+    static void Touch(const std::string& path, time_t seconds) {
+        const timespec times[2] = {{seconds, 0}, {seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+    }
+    // A process id that no process has now: a child that has ended and been reaped.
+    static pid_t DeadPid() {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::_exit(0);
+        }
+        ::waitpid(child, nullptr, 0);
+        return child;
+    }
+    static std::string LockText(long long pid, const QString& host) {
+        return std::to_string(pid) + "\nbrewdial\n" + host.toStdString() + "\n";
+    }
+    std::vector<std::string> Temporaries() const {
+        std::vector<std::string> names;
+        for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (name.startsWith(QStringLiteral("brewdial.conf.")) &&
+                name != QStringLiteral("brewdial.conf.lock")) {
+                names.push_back(name.toStdString());
+            }
+        }
+        return names;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ProfileFileTest, TheProgramsProfileIsTheFileQSettingsNamesForIt) {
+    const QSettings reference(QSettings::NativeFormat, QSettings::UserScope, "BrewdialPathCheck", "brewdial");
+    const QtProfileStore store("BrewdialPathCheck", "brewdial");
+    EXPECT_EQ(store.FilePath(), reference.fileName().toStdString());
+}
+
+// A pipe at the profile's path would hold a read up until some writer came.
+TEST_F(ProfileFileTest, ReadingNeverWaitsOnANamedPipe) {
+    ASSERT_EQ(::mkfifo(Profile().c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [this] {
+        auto store = QtProfileStore::AtPath(Profile());
+        return store->GetProfileInt("Daten", "Minuten", 5);
+    });
+    const bool done = reading.wait_for(std::chrono::seconds(1)) == std::future_status::ready;
+    EXPECT_TRUE(done) << "the read waits on the pipe";
+    if (!done) {
+        // Let it go: a writer that comes and goes at once ends the read.
+        ::close(::open(Profile().c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    EXPECT_EQ(reading.get(), 5);
+}
+
+TEST_F(ProfileFileTest, FlushSucceedsAfterReadingAMalformedFile) {
+    const std::string malformed[] = {"[Daten\nMinuten=3\n",
+                                     std::string("[Daten]\nMinuten=\0\x01\x02\n\0", 18),
+                                     "\xff\xfe\x00[[[=\n\x80\x81;;\"\"\"\n=\n"};
+    for (const std::string& bytes : malformed) {
+        WriteFile(Profile(), bytes);
+        auto store = QtProfileStore::AtPath(Profile());
+        store->GetProfileInt("Daten", "Minuten", 5);
+        store->WriteProfileString("Daten", "Meldungstext", "geschrieben");
+        EXPECT_TRUE(store->Flush());
+        EXPECT_EQ(QtProfileStore::AtPath(Profile())->GetProfileString("Daten", "Meldungstext", ""),
+                  "geschrieben");
+    }
+}
+
+TEST_F(ProfileFileTest, WritesOnlyOverARegularFileOrWhereThereIsNone) {
+    // Nothing there yet, not even the folder: both are made.
+    auto fresh = QtProfileStore::AtPath(PathOf("neu/brewdial.conf"));
+    fresh->WriteProfileInt("Daten", "Sound", 1);
+    EXPECT_TRUE(fresh->Flush());
+    EXPECT_EQ(KindOf(PathOf("neu/brewdial.conf")), static_cast<mode_t>(S_IFREG));
+
+    // A link to a regular file: the file it points to is written, the link stays.
+    WriteFile(PathOf("wirklich.conf"), "[Daten]\nSound=0\n");
+    ASSERT_EQ(::symlink("wirklich.conf", Profile().c_str()), 0);
+    auto linked = QtProfileStore::AtPath(Profile());
+    linked->WriteProfileInt("Daten", "Sound", 1);
+    EXPECT_TRUE(linked->Flush());
+    EXPECT_EQ(KindOf(Profile()), static_cast<mode_t>(S_IFLNK));
+    EXPECT_NE(ReadFile(PathOf("wirklich.conf")).find("Sound=1"), std::string::npos);
+    ASSERT_EQ(::unlink(Profile().c_str()), 0);
+
+    // Anything else is left as it is, also when it takes the file's place after the read.
+    struct Thing {
+        const char* name;
+        std::function<bool(const std::string&)> make;
+        mode_t kind;
+    };
+    const std::string node = PathOf("null");
+    const bool ownNode = ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    std::vector<Thing> things = {
+        {"pipe", [](const std::string& p) { return ::mkfifo(p.c_str(), 0600) == 0; }, S_IFIFO},
+        {"folder", [](const std::string& p) { return ::mkdir(p.c_str(), 0700) == 0; }, S_IFDIR},
+    };
+    if (ownNode) {
+        things.push_back({"link to a device",
+                          [node](const std::string& p) { return ::symlink(node.c_str(), p.c_str()) == 0; },
+                          S_IFLNK});
+    }
+    for (const bool afterTheRead : {false, true}) {
+        for (const Thing& thing : things) {
+            SCOPED_TRACE(std::string(thing.name) + (afterTheRead ? " after the read" : ""));
+            auto store = QtProfileStore::AtPath(Profile());
+            if (afterTheRead) {
+                store->GetProfileInt("Daten", "Sound", 0);
+            }
+            ASSERT_TRUE(thing.make(Profile()));
+            store->WriteProfileInt("Daten", "Sound", 1);
+            EXPECT_FALSE(store->Flush());
+            EXPECT_EQ(KindOf(Profile()), thing.kind);
+            EXPECT_TRUE(Temporaries().empty());
+            ASSERT_EQ(::remove(Profile().c_str()), 0);
+        }
+    }
+    if (ownNode) {
+        EXPECT_EQ(KindOf(node), static_cast<mode_t>(S_IFCHR));
+    }
+}
+
+// Two runs of the program: the one closed last keeps what the other wrote where it wrote nothing.
+TEST_F(ProfileFileTest, AnotherWritersValuesAreKeptWhereThisOneWroteNothing) {
+    WriteFile(Profile(), "[Daten]\nSound=0\nPosCountX=5\n");
+    auto mine = QtProfileStore::AtPath(Profile());
+    EXPECT_EQ(mine->GetProfileInt("Daten", "Sound", -1), 0);
+    {
+        auto theirs = QtProfileStore::AtPath(Profile());
+        theirs->WriteProfileInt("Daten", "PosCountX", 77);
+        theirs->WriteProfileInt("Daten", "Sound", 2);
+        ASSERT_TRUE(theirs->Flush());
+    }
+    mine->WriteProfileInt("Daten", "Sound", 1);
+    ASSERT_TRUE(mine->Flush());
+    auto after = QtProfileStore::AtPath(Profile());
+    EXPECT_EQ(after->GetProfileInt("Daten", "Sound", -1), 1);
+    EXPECT_EQ(after->GetProfileInt("Daten", "PosCountX", -1), 77);
+
+    // Replaced by something too large to read, the file gets this profile's own values.
+    WriteFile(Profile(), "[Daten]\nPosCountX=9\nMeldungstext=" + std::string(2 * 1024 * 1024, 'x') + "\n");
+    mine->WriteProfileInt("Daten", "Sound", 3);
+    ASSERT_TRUE(mine->Flush());
+    after = QtProfileStore::AtPath(Profile());
+    EXPECT_EQ(after->GetProfileInt("Daten", "Sound", -1), 3);
+    EXPECT_EQ(after->GetProfileInt("Daten", "PosCountX", -1), 77);
+    EXPECT_EQ(after->GetProfileString("Daten", "Meldungstext", "keine"), "keine");
+}
+
+TEST_F(ProfileFileTest, OnlyALockWithALiveOwnerIsLeftInPlace) {
+    const QString lock = QString::fromStdString(Lock());
+    const QString host = QSysInfo::machineHostName();
+    WriteFile(Lock(), LockText(::getpid(), host));
+    EXPECT_EQ(RemoveDeadOwnersLock(lock), -1);
+    WriteFile(Lock(), LockText(DeadPid(), "ein-anderer-rechner"));
+    EXPECT_EQ(RemoveDeadOwnersLock(lock), -1) << "another machine's process may be alive";
+    EXPECT_TRUE(Exists(Lock()));
+
+    const std::string deadOwners[] = {
+        "",      LockText(DeadPid(), host), LockText(DeadPid(), ""), "0\nx\n", "-7\n", "abc\nbrewdial\n",
+        "\n\n\n"};
+    for (const std::string& text : deadOwners) {
+        WriteFile(Lock(), text);
+        Touch(Lock(), 1700000000);
+        EXPECT_EQ(RemoveDeadOwnersLock(lock), 1700000000LL * 1000000000LL) << '"' << text << '"';
+        EXPECT_FALSE(Exists(Lock())) << '"' << text << '"';
+    }
+    // No regular file at all cannot be a lock a writer made; reading it must not wait either.
+    ASSERT_EQ(::mkfifo(Lock().c_str(), 0600), 0);
+    EXPECT_NE(RemoveDeadOwnersLock(lock), -1);
+    EXPECT_FALSE(Exists(Lock()));
+}
+
+// A writer killed between creating its lock and writing its process id into it leaves an empty
+// lock; QLockFile would take it for a live one until it is 30 seconds old.
+TEST_F(ProfileFileTest, FlushNeverWaitsOnADeadWritersLock) {
+    const std::string locks[] = {"", LockText(DeadPid(), QSysInfo::machineHostName()), "kaputt"};
+    for (const std::string& text : locks) {
+        WriteFile(Lock(), text);
+        auto store = QtProfileStore::AtPath(Profile());
+        store->WriteProfileInt("Daten", "Sound", 1);
+        const auto begin = Clock::now();
+        EXPECT_TRUE(store->Flush()) << '"' << text << '"';
+        EXPECT_LT(MsSince(begin), 2000) << '"' << text << '"';
+        EXPECT_FALSE(Exists(Lock()));
+    }
+}
+
+TEST_F(ProfileFileTest, OnlyTheTemporaryFilesOfADeadWriterAreRemoved) {
+    WriteFile(Profile(), "[Daten]\nSound=0\n");
+    const std::string kept[] = {"brewdial.conf.backup", "brewdial.conf.Ab1cDe", "brewdial.conf.AbcDefg",
+                                "andere.conf.AbCdEf"};
+    for (const std::string& name : kept) {
+        WriteFile(PathOf(name), "[Daten]\n");
+        Touch(PathOf(name), 1700000000 - 10); // the backup was made before the writer died
+    }
+    Touch(PathOf("brewdial.conf.Ab1cDe"), 1700000000 + 10);
+    Touch(PathOf("brewdial.conf.AbcDefg"), 1700000000 + 10);
+    Touch(PathOf("andere.conf.AbCdEf"), 1700000000 + 10);
+    const std::string orphan = PathOf("brewdial.conf.QwErTy");
+
+    // Without a dead writer's lock, a file named like an orphan is someone's own.
+    WriteFile(orphan, "[Daten]\nSound=1\n");
+    auto store = QtProfileStore::AtPath(Profile());
+    store->WriteProfileInt("Daten", "Sound", 2);
+    EXPECT_TRUE(store->Flush());
+    EXPECT_TRUE(Exists(orphan));
+
+    WriteFile(Lock(), LockText(DeadPid(), QSysInfo::machineHostName()));
+    Touch(Lock(), 1700000000);
+    Touch(orphan, 1700000000 + 1);
+    store->WriteProfileInt("Daten", "Sound", 3);
+    EXPECT_TRUE(store->Flush());
+    EXPECT_FALSE(Exists(orphan));
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(Exists(PathOf(name))) << name;
+    }
+    EXPECT_EQ(QtProfileStore::AtPath(Profile())->GetProfileInt("Daten", "Sound", -1), 3);
+}
+
+// Writers killed at random moments of their writes: the profile is always one writer's whole
+// file, and the next writer neither waits nor leaves anything of theirs behind.
+TEST_F(ProfileFileTest, WritersKilledDuringTheWriteLeaveAWholeProfile) {
+    constexpr size_t kMessageBytes = 300 * 1024;
+    auto letter = [](int round) { return static_cast<char>('a' + round % 26); };
+    auto write = [&](QtProfileStore& store, int round) {
+        store.WriteProfileInt("Daten", "Runde", round);
+        store.WriteProfileString("Daten", "Meldungstext", std::string(kMessageBytes, letter(round)));
+        return store.Flush();
+    };
+    ASSERT_TRUE(write(*QtProfileStore::AtPath(Profile()), 0));
+    const std::string scratch = PathOf("scratch");
+    ASSERT_EQ(::mkdir(scratch.c_str(), 0700), 0);
+    std::mt19937 random(4711);
+    int interrupted = 0; // kills that came while a writer held the lock
+    int advanced = 0;    // kills after which a newer writer's file was found
+    int lastRound = 0;
+    // However busy the machine, until enough kills came during writes and after them.
+    for (int kill = 0; kill < 400 && (kill < 40 || interrupted < 3 || advanced < 3); ++kill) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            ::setenv("TMPDIR", scratch.c_str(), 1); // where the writer's own scratch files go
+            auto store = QtProfileStore::AtPath(Profile());
+            for (int round = (kill + 1) * 1000;; ++round) {
+                write(*store, round);
+            }
+        }
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<>(1000, 80000)(random)));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+
+        if (Exists(Lock()) || !Temporaries().empty()) {
+            ++interrupted;
+        }
+        auto reader = QtProfileStore::AtPath(Profile());
+        const int round = reader->GetProfileInt("Daten", "Runde", -1);
+        const std::string message = reader->GetProfileString("Daten", "Meldungstext", "");
+        ASSERT_GE(round, 0) << "after kill " << kill;
+        ASSERT_TRUE(message == std::string(kMessageBytes, letter(round)))
+            << "after kill " << kill << ": " << message.size() << " bytes";
+        advanced += round != lastRound ? 1 : 0;
+        lastRound = round;
+    }
+    EXPECT_GE(interrupted, 3) << "too few kills came during a write";
+    EXPECT_GE(advanced, 3) << "too few writers finished a write";
+
+    auto last = QtProfileStore::AtPath(Profile());
+    last->WriteProfileInt("Daten", "Runde", 0);
+    const auto begin = Clock::now();
+    EXPECT_TRUE(last->Flush());
+    EXPECT_LT(MsSince(begin), 2000);
+    EXPECT_FALSE(Exists(Lock()));
+    EXPECT_TRUE(Temporaries().empty());
+}
+
+} // namespace
