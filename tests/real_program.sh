@@ -1,6 +1,20 @@
 # Sourced by the tests that drive the real program under a virtual X server: starting it on a
 # profile of its own, waiting for its windows, and reading what it wrote.
-# The including script sets program and home, and runs under tests/with_xvfb.sh.
+# The including script sets test_name and program, and calls begin_under_xvfb first.
+
+# Runs the including script again under a virtual X server of its own, then gives it a fresh
+# home with a private runtime folder, removed at the end with anything it left running.
+begin_under_xvfb() { # <the script's arguments...>
+  if [ -z "${BREWDIAL_UNDER_XVFB:-}" ]; then
+    export BREWDIAL_UNDER_XVFB=1
+    exec timeout 120 "$(dirname "$0")/with_xvfb.sh" "$0" "$@"
+  fi
+  home=$(mktemp -d)
+  trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
+  export XDG_RUNTIME_DIR=$home/runtime
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  unset QT_QPA_PLATFORM
+}
 
 fail() {
   echo "$test_name: $*" >&2

@@ -5,17 +5,9 @@
 # profile written once, with what this session set.
 set -euo pipefail
 test_name=session-end
-if [ -z "${BREWDIAL_UNDER_XVFB:-}" ]; then
-  export BREWDIAL_UNDER_XVFB=1
-  exec timeout 120 "$(dirname "$0")/with_xvfb.sh" "$0" "$@"
-fi
-program=$1
-home=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
-export XDG_RUNTIME_DIR=$home/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
 source "$(dirname "$0")/real_program.sh"
+begin_under_xvfb "$@"
+program=$1
 
 # Counts the profile's writes (each is a new file linked or renamed into place) until stopped.
 watch_profile() {
