@@ -6,7 +6,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -357,21 +356,6 @@ QFont TemplateFont(const DialogTemplate& tmpl) {
     }
     font.setPointSize(tmpl.pointSize);
     return font;
-}
-
-QIcon IconResource(int id) {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64}) {
-        const QString path = QStringLiteral(":/icons/%1-%2.png").arg(id).arg(size);
-        if (QFile::exists(path)) {
-            icon.addFile(path, QSize(size, size));
-        }
-    }
-    return icon;
-}
-
-QPixmap BitmapResource(int id) {
-    return QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(id));
 }
 
 QString WithoutMnemonic(const std::string& text) {
