@@ -1,6 +1,7 @@
 #include "platform/qt/widgets.h"
 
 #include "platform/messages.h"
+#include "platform/qt/progress_bar.h"
 #include "platform/qt/wnd_access.h"
 
 #include <QButtonGroup>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -492,8 +492,7 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
             break;
         }
         case ControlKind::Progress: {
-            auto* bar = new QProgressBar(window);
-            bar->setTextVisible(false);
+            auto* bar = new ProgressBarWidget(window);
             bar->setRange(0, 100);
             bar->setValue(0);
             w = bar;
