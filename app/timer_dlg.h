@@ -34,7 +34,7 @@ class CMenuPage;
 class C3DOptionsPage;
 
 // Window timers of the main dialog.
-constexpr UINT_PTR IDT_CLOCK = 1; // every second: the status-bar clock and the time-of-day alarm
+constexpr UINT_PTR IDT_CLOCK = 1; // at each new minute: the status-bar clock and the time-of-day alarm
 constexpr UINT_PTR IDT_TICK = 2;  // every quarter second while a countdown runs
 
 class CTimerDlg : public CDialog {
@@ -124,12 +124,17 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnTimer(UINT_PTR id) override;
+    void OnShowWindow(BOOL bShow, UINT nStatus) override;
     void OnClose() override;
     void OnSysCommand(UINT id, LPARAM lParam) override;
     const MessageMap& GetMessageMap() const override;
 
 private:
     void UpdateClock();
+    // Sets the clock's timer for what can see or needs the clock now; run whenever the dialog
+    // is shown or hidden, an alarm is armed or disarmed, or the countdown's tick starts or stops.
+    void ScheduleClock();
+    bool AlarmIsThisMinute();
     // A fixed warning about the user's input, captioned "Hinweis".
     void WarnUser(const std::string& text);
     bool Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,

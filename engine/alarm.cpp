@@ -15,6 +15,7 @@ void CTimerDlg::CheckAlarmTime() {
     m_bInactive = true;
     PlayAlarmSound();
     m_bAlarmArmed = false; // before the notice: its modal loop keeps delivering clock ticks
+    ScheduleClock();       // which go on while the notice is open, if the dialog shows
     ShowAlarmNotice();
     if (NoticeEndedTheSequence()) {
         return;

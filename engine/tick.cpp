@@ -25,6 +25,7 @@ void CTimerDlg::ExpireCountdown() {
     m_bInactive = true;
     m_bTimerRunning = false;
     KillTimer(IDT_TICK);
+    ScheduleClock();       // on its own again, through the notice
     m_bIconStatus = false; // the last status icon stays in the tray while the notice is open
     PlayAlarmSound();
     Close3DTimer();

@@ -17,6 +17,10 @@ class TimerService {
 public:
     virtual ~TimerService() = default;
     virtual void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) = 0;
+    // A one-shot timer due when the local time next reads a new minute: at the next minute
+    // boundary, or at once when the clock is set or the machine wakes from sleep. KillTimer
+    // ends it like any other; setting either kind replaces the other under the same id.
+    virtual void SetMinuteTimer(CWnd& wnd, UINT_PTR id) = 0;
     virtual void KillTimer(CWnd& wnd, UINT_PTR id) = 0;
     virtual void KillAllTimers(CWnd& wnd) = 0;
 };

@@ -271,6 +271,10 @@ UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT ms) {
     return id;
 }
 
+void CWnd::SetMinuteTimer(UINT_PTR id) {
+    GetServices().timers.SetMinuteTimer(*this, id);
+}
+
 void CWnd::KillTimer(UINT_PTR id) {
     GetServices().timers.KillTimer(*this, id);
 }
@@ -295,6 +299,8 @@ LRESULT CWnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) {
 }
 
 void CWnd::OnTimer(UINT_PTR) {}
+
+void CWnd::OnShowWindow(BOOL, UINT) {}
 
 void CWnd::OnClose() {
     DestroyWindow();

@@ -41,6 +41,8 @@ public:
     virtual BOOL DestroyWindow();
 
     UINT_PTR SetTimer(UINT_PTR id, UINT ms);
+    // Timer id fires once, as soon as the local time reads a new minute.
+    void SetMinuteTimer(UINT_PTR id);
     void KillTimer(UINT_PTR id);
 
     // A window message: WM_COMMAND (the command id in wParam) or a registered message such as
@@ -52,6 +54,8 @@ public:
 
 protected:
     virtual void OnTimer(UINT_PTR id);
+    // The window has just been shown or hidden, by the program or by the desktop.
+    virtual void OnShowWindow(BOOL bShow, UINT nStatus);
     virtual void OnClose();
     virtual void OnDestroy();
     virtual void OnMouseMove(UINT flags, CPoint point);

@@ -12,6 +12,12 @@ void VirtualClock::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
     m_timers.push_back(Timer{&wnd, id, std::max<UINT>(ms, 1), m_now + std::max<UINT>(ms, 1), m_serial++});
 }
 
+void VirtualClock::SetMinuteTimer(CWnd& wnd, UINT_PTR id) {
+    KillTimer(wnd, id);
+    const long long intoMinute = ((m_now - m_dayStartMs) % 60000 + 60000) % 60000;
+    m_timers.push_back(Timer{&wnd, id, 0, m_now + 60000 - intoMinute, m_serial++});
+}
+
 void VirtualClock::KillTimer(CWnd& wnd, UINT_PTR id) {
     m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
                                   [&](const Timer& t) { return t.wnd == &wnd && t.id == id; }),
@@ -33,6 +39,11 @@ TimeOfDay VirtualClock::Now() {
 
 void VirtualClock::SetTimeOfDay(int hour, int minute, int second) {
     m_dayStartMs = m_now - ((hour * 60LL + minute) * 60 + second) * 1000;
+    for (Timer& t : m_timers) {
+        if (t.period == 0) {
+            t.due = m_now;
+        }
+    }
 }
 
 void VirtualClock::Advance(long long ms) {
@@ -45,10 +56,14 @@ void VirtualClock::Advance(long long ms) {
             break;
         }
         m_now = next->due;
-        next->due += next->period;
-        next->serial = m_serial++;
         CWnd* wnd = next->wnd;
         const UINT_PTR id = next->id;
+        if (next->period == 0) {
+            m_timers.erase(next);
+        } else {
+            next->due += next->period;
+            next->serial = m_serial++;
+        }
         WndAccess::Timer(*wnd, id); // may kill or set timers, or advance the clock itself
         if (m_now > end) {
             return;
@@ -57,17 +72,32 @@ void VirtualClock::Advance(long long ms) {
     m_now = end;
 }
 
+const VirtualClock::Timer* VirtualClock::Find(const CWnd& wnd, UINT_PTR id) const {
+    for (const Timer& t : m_timers) {
+        if (t.wnd == &wnd && t.id == id) {
+            return &t;
+        }
+    }
+    return nullptr;
+}
+
 bool VirtualClock::IsRunning(const CWnd& wnd, UINT_PTR id) const {
-    return Period(wnd, id).has_value();
+    return Find(wnd, id) != nullptr;
 }
 
 std::optional<UINT> VirtualClock::Period(const CWnd& wnd, UINT_PTR id) const {
-    for (const Timer& t : m_timers) {
-        if (t.wnd == &wnd && t.id == id) {
-            return t.period;
-        }
-    }
-    return std::nullopt;
+    const Timer* t = Find(wnd, id);
+    return t && t->period != 0 ? std::optional<UINT>(t->period) : std::nullopt;
+}
+
+bool VirtualClock::IsMinuteTimer(const CWnd& wnd, UINT_PTR id) const {
+    const Timer* t = Find(wnd, id);
+    return t && t->period == 0;
+}
+
+std::optional<long long> VirtualClock::DueIn(const CWnd& wnd, UINT_PTR id) const {
+    const Timer* t = Find(wnd, id);
+    return t ? std::optional<long long>(t->due - m_now) : std::nullopt;
 }
 
 void ScriptedModal::ExpectDialog(int templateId, DialogScript script) {

@@ -16,26 +16,33 @@
 class VirtualClock : public TimerService, public LocalClock {
 public:
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
+    void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     TimeOfDay Now() override;
 
     // Moves time on, delivering every due timer in time order.
     void Advance(long long ms);
+    // Sets the time of day, as a change of the system time does: minute timers are due at once.
     void SetTimeOfDay(int hour, int minute, int second = 0);
     long long NowMs() const { return m_now; }
     bool IsRunning(const CWnd& wnd, UINT_PTR id) const;
+    // The period of a repeating timer; nothing for a minute timer or none.
     std::optional<UINT> Period(const CWnd& wnd, UINT_PTR id) const;
+    bool IsMinuteTimer(const CWnd& wnd, UINT_PTR id) const;
+    // Milliseconds until the timer is next due.
+    std::optional<long long> DueIn(const CWnd& wnd, UINT_PTR id) const;
     size_t TimerCount() const { return m_timers.size(); }
 
 private:
     struct Timer {
         CWnd* wnd;
         UINT_PTR id;
-        UINT period;
+        UINT period; // 0: a minute timer, which fires once
         long long due;
         unsigned long long serial;
     };
+    const Timer* Find(const CWnd& wnd, UINT_PTR id) const;
     std::vector<Timer> m_timers;
     long long m_now = 0;
     long long m_dayStartMs = 0; // virtual time at which the day's clock read 0:00:00

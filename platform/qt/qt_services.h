@@ -13,6 +13,7 @@
 
 class QTimer;
 class QSoundEffect;
+class MinuteTimer;
 class QSystemTrayIcon;
 class QDialog;
 
@@ -20,13 +21,17 @@ class QtTimerService : public TimerService {
 public:
     ~QtTimerService() override;
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
+    void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     // The timer behind a window's id, or null; for looking at how it was made.
     const QTimer* Find(const CWnd& wnd, UINT_PTR id) const;
+    const MinuteTimer* FindMinuteTimer(const CWnd& wnd, UINT_PTR id) const;
 
 private:
-    std::map<std::pair<CWnd*, UINT_PTR>, QTimer*> m_timers;
+    using Key = std::pair<CWnd*, UINT_PTR>;
+    std::map<Key, QTimer*> m_timers;
+    std::map<Key, MinuteTimer*> m_minuteTimers;
 };
 
 class QtLocalClock : public LocalClock {

@@ -22,6 +22,7 @@ public:
     static CWinApp& App(const CWnd& wnd) { return wnd.App(); }
 
     static void Timer(CWnd& wnd, UINT_PTR id) { wnd.OnTimer(id); }
+    static void Shown(CWnd& wnd, bool shown) { wnd.OnShowWindow(shown, 0); }
     static void Close(CWnd& wnd) { wnd.OnClose(); }
     static void MouseMove(CWnd& wnd, CPoint point) { wnd.OnMouseMove(0, point); }
     static void CaptureChanged(CWnd& wnd) { wnd.OnCaptureChanged(); }
