@@ -129,6 +129,9 @@ void CTimerDlg::OnShowWindow(BOOL bShow, UINT) {
         UpdateClock(); // it slept while nobody could see it
     }
     ScheduleClock();
+    if (m_bTimerRunning) {
+        DeferQuietTicks(); // shown, the clock needs a tick each second
+    }
 }
 
 // The clock shows hours and minutes and the alarm compares them, so the clock wakes only when

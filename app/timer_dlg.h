@@ -154,6 +154,10 @@ private:
 
     // Alarm sequences.
     void ExpireCountdown();
+    // Tells the tick timer how many of the ticks ahead change nothing on their own, so that the
+    // program need not wake for them; they are counted all the same.
+    void DeferQuietTicks();
+    UINT QuietTicksAhead();
     void PlayAlarmSound();
     void ShowAlarmNotice();
     bool NoticeEndedTheSequence() const;

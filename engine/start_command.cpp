@@ -161,6 +161,7 @@ void CTimerDlg::StartCountdown() {
     SetTimer(IDT_TICK, 250);
     ScheduleClock(); // the clock now rides on the tick
     m_nTotalTicks = minutes * 240;
+    DeferQuietTicks();
 }
 
 void CTimerDlg::StartCountup() {

@@ -275,6 +275,14 @@ void CWnd::SetMinuteTimer(UINT_PTR id) {
     GetServices().timers.SetMinuteTimer(*this, id);
 }
 
+void CWnd::DeferTimer(UINT_PTR id, UINT quiet) {
+    GetServices().timers.DeferTimer(*this, id, quiet);
+}
+
+void CWnd::CatchUpTimer(UINT_PTR id) {
+    GetServices().timers.CatchUpTimer(*this, id);
+}
+
 void CWnd::KillTimer(UINT_PTR id) {
     GetServices().timers.KillTimer(*this, id);
 }

@@ -43,6 +43,10 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT ms);
     // Timer id fires once, as soon as the local time reads a new minute.
     void SetMinuteTimer(UINT_PTR id);
+    // The next `quiet` expirations of timer id change nothing on their own (see TimerService).
+    void DeferTimer(UINT_PTR id, UINT quiet);
+    // Delivers the deferred expirations of timer id that are due by now.
+    void CatchUpTimer(UINT_PTR id);
     void KillTimer(UINT_PTR id);
 
     // A window message: WM_COMMAND (the command id in wParam) or a registered message such as

@@ -17,6 +17,12 @@ class VirtualClock : public TimerService, public LocalClock {
 public:
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
     void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
+    // Quiet expirations come on time, as the real timers make it look to the window, unless
+    // deferQuietTimers is set: then they wait for the next one that is not quiet, as on the
+    // desktop. Quiet tells the window's last word for tests to check.
+    void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) override;
+    void CatchUpTimer(CWnd& wnd, UINT_PTR id) override;
+    bool deferQuietTimers = false;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     TimeOfDay Now() override;
@@ -32,6 +38,8 @@ public:
     bool IsMinuteTimer(const CWnd& wnd, UINT_PTR id) const;
     // Milliseconds until the timer is next due.
     std::optional<long long> DueIn(const CWnd& wnd, UINT_PTR id) const;
+    // How many expirations after the last one delivered the window said change nothing.
+    std::optional<UINT> Quiet(const CWnd& wnd, UINT_PTR id) const;
     size_t TimerCount() const { return m_timers.size(); }
 
 private:
@@ -41,8 +49,11 @@ private:
         UINT period; // 0: a minute timer, which fires once
         long long due;
         unsigned long long serial;
+        std::optional<UINT> quiet; // the window's last word on the expirations ahead
     };
     const Timer* Find(const CWnd& wnd, UINT_PTR id) const;
+    long long WakeAt(const Timer& t) const;
+    void Deliver(std::vector<Timer>::iterator timer);
     std::vector<Timer> m_timers;
     long long m_now = 0;
     long long m_dayStartMs = 0; // virtual time at which the day's clock read 0:00:00

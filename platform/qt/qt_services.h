@@ -11,8 +11,8 @@
 #include <memory>
 #include <utility>
 
-class QTimer;
 class QSoundEffect;
+class WindowTimer;
 class MinuteTimer;
 class QSystemTrayIcon;
 class QDialog;
@@ -22,15 +22,17 @@ public:
     ~QtTimerService() override;
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
     void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
+    void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) override;
+    void CatchUpTimer(CWnd& wnd, UINT_PTR id) override;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     // The timer behind a window's id, or null; for looking at how it was made.
-    const QTimer* Find(const CWnd& wnd, UINT_PTR id) const;
+    const WindowTimer* Find(const CWnd& wnd, UINT_PTR id) const;
     const MinuteTimer* FindMinuteTimer(const CWnd& wnd, UINT_PTR id) const;
 
 private:
     using Key = std::pair<CWnd*, UINT_PTR>;
-    std::map<Key, QTimer*> m_timers;
+    std::map<Key, WindowTimer*> m_timers;
     std::map<Key, MinuteTimer*> m_minuteTimers;
 };
 

@@ -1,15 +1,14 @@
 #include "platform/qt/minute_timer.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/window_timer.h"
 #include "platform/qt/wnd_access.h"
-
-#include <QTimer>
 
 #include <vector>
 
 namespace {
 
-void Halt(QTimer* timer) {
-    timer->stop();
+void Halt(WindowTimer* timer) {
+    timer->Stop();
 }
 
 void Halt(MinuteTimer* timer) {
@@ -47,15 +46,24 @@ QtTimerService::~QtTimerService() {
 
 void QtTimerService::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
     Discard(m_minuteTimers, {&wnd, id});
-    QTimer*& timer = m_timers[{&wnd, id}];
+    WindowTimer*& timer = m_timers[{&wnd, id}];
     if (!timer) {
-        timer = new QTimer;
-        // Coarse timers fire up to 5 % early, and the countdown counts these ticks.
-        timer->setTimerType(Qt::PreciseTimer);
         CWnd* target = &wnd;
-        QObject::connect(timer, &QTimer::timeout, timer, [target, id] { WndAccess::Timer(*target, id); });
+        timer = new WindowTimer([target, id] { WndAccess::Timer(*target, id); });
     }
-    timer->start(static_cast<int>(ms));
+    timer->Start(static_cast<int>(ms));
+}
+
+void QtTimerService::DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) {
+    if (auto found = m_timers.find({&wnd, id}); found != m_timers.end()) {
+        found->second->Defer(quiet);
+    }
+}
+
+void QtTimerService::CatchUpTimer(CWnd& wnd, UINT_PTR id) {
+    if (auto found = m_timers.find({&wnd, id}); found != m_timers.end()) {
+        found->second->CatchUp();
+    }
 }
 
 void QtTimerService::SetMinuteTimer(CWnd& wnd, UINT_PTR id) {
@@ -68,7 +76,7 @@ void QtTimerService::SetMinuteTimer(CWnd& wnd, UINT_PTR id) {
     timer->Start();
 }
 
-const QTimer* QtTimerService::Find(const CWnd& wnd, UINT_PTR id) const {
+const WindowTimer* QtTimerService::Find(const CWnd& wnd, UINT_PTR id) const {
     return FindIn(m_timers, wnd, id);
 }
 

@@ -1,5 +1,5 @@
 // The real services over Qt, where they can be tried without a desktop: the tray's click
-// mapping, file filters, window timers and the sound service's refusals.
+// mapping, file filters and the sound service's refusals.
 #include "platform/messages.h"
 #include "platform/qt/file_filter.h"
 #include "platform/qt/qt_services.h"
@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -37,30 +36,6 @@ TEST(QtFileDialog, FiltersBecomeQtsForm) {
     EXPECT_EQ(QtFileFilter("Texts|*.txt|All (*.*)|*.*||"), QStringLiteral("Texts (*.txt);;All (*.*)"));
     EXPECT_EQ(QtFileFilter(""), QString());
     EXPECT_EQ(QtFileFilter("|*.wav||"), QString());
-}
-
-TEST(QtTimers, WindowTimersArePreciseWithTheirPeriodAndIdsPerWindow) {
-    QtTimerService timers;
-    CWnd first;
-    CWnd second;
-    timers.SetTimer(first, 2, 250);
-    timers.SetTimer(second, 2, 1000);
-    const QTimer* tick = timers.Find(first, 2);
-    ASSERT_NE(tick, nullptr);
-    // A coarse timer may fire 5 % early, and the countdown counts these ticks.
-    EXPECT_EQ(tick->timerType(), Qt::PreciseTimer);
-    EXPECT_EQ(tick->interval(), 250);
-    EXPECT_TRUE(tick->isActive());
-    ASSERT_NE(timers.Find(second, 2), nullptr);
-    EXPECT_EQ(timers.Find(second, 2)->interval(), 1000);
-
-    timers.SetTimer(first, 2, 50); // setting it again changes its period
-    EXPECT_EQ(timers.Find(first, 2)->interval(), 50);
-    timers.KillTimer(first, 2);
-    EXPECT_EQ(timers.Find(first, 2), nullptr);
-    EXPECT_NE(timers.Find(second, 2), nullptr);
-    timers.KillAllTimers(second);
-    EXPECT_EQ(timers.Find(second, 2), nullptr);
 }
 
 QString WriteWav(const QTemporaryDir& dir) {
