@@ -158,6 +158,7 @@ private:
     // program need not wake for them; they are counted all the same.
     void DeferQuietTicks();
     UINT QuietTicksAhead();
+    void PrepareAlarmSound();
     void PlayAlarmSound();
     void ShowAlarmNotice();
     bool NoticeEndedTheSequence() const;

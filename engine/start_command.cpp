@@ -121,6 +121,7 @@ void CTimerDlg::ArmAlarm() {
     ShowStatus(app->LoadString(IDS_ACTIVE));
     ShowInTray("Alarm at: " + text, m_hIcon);
     RefreshTimerPage();
+    PrepareAlarmSound();
 }
 
 void CTimerDlg::StartCountdown() {
@@ -162,6 +163,7 @@ void CTimerDlg::StartCountdown() {
     ScheduleClock(); // the clock now rides on the tick
     m_nTotalTicks = minutes * 240;
     DeferQuietTicks();
+    PrepareAlarmSound();
 }
 
 void CTimerDlg::StartCountup() {

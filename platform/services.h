@@ -85,6 +85,8 @@ public:
     virtual ~SoundService() = default;
     // Plays a WAV file (SND_FILENAME), synchronously or with SND_ASYNC. Never a default sound.
     virtual bool PlaySound(const std::string& path, UINT flags) = 0;
+    // A sound is coming: whatever playing needs is made ready, so the sound starts at once.
+    virtual void PrepareToPlay() = 0;
 };
 
 class DisplayService {

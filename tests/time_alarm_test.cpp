@@ -75,6 +75,7 @@ TEST_F(TimeAlarmTest, CloseAfterAlarmShowsTheNoticeThenSavesAndEnds) {
     Dlg().m_settings.options.strSoundName = "Wecker";
     Dlg().m_settings.options.strSoundWav = "/tmp/wecker.wav";
     ArmAlarm("10:00");
+    EXPECT_EQ(env->sound.prepared, 1); // made ready as the alarm is armed
     bool endedWhileOpen = true;
     ExpectNotice([&](CDialog&) {
         endedWhileOpen = Ended();

@@ -147,7 +147,9 @@ struct SoundCall {
 class RecordingSound : public SoundService {
 public:
     bool PlaySound(const std::string& path, UINT flags) override;
+    void PrepareToPlay() override { ++prepared; }
     std::vector<SoundCall> calls;
+    int prepared = 0;
 };
 
 class FixedDisplay : public DisplayService {

@@ -11,9 +11,9 @@
 #include <memory>
 #include <utility>
 
-class QSoundEffect;
 class WindowTimer;
 class MinuteTimer;
+class SoundPlayer;
 class QSystemTrayIcon;
 class QDialog;
 
@@ -65,16 +65,25 @@ private:
     std::map<std::pair<CWnd*, UINT>, Entry> m_icons;
 };
 
+// Sound through Qt Multimedia, which lives in a player library loaded on first use.
 class QtSoundService : public SoundService {
 public:
-    // hasOutput tells whether the desktop has a sound output now; by default Qt Multimedia asks.
-    explicit QtSoundService(std::function<bool()> hasOutput = {});
+    // serverAnswers tells whether a sound server takes connections now (by default its socket
+    // is tried); playerLibrary is the player's file (by default beside the program or where
+    // it is installed).
+    explicit QtSoundService(std::function<bool()> serverAnswers = {}, std::string playerLibrary = {});
     ~QtSoundService() override;
     bool PlaySound(const std::string& path, UINT flags) override;
+    void PrepareToPlay() override;
+    bool PlayerLoaded() const;
 
 private:
-    std::function<bool()> m_hasOutput;
-    QSoundEffect* m_async = nullptr; // the last asynchronous sound, kept alive while it plays
+    bool LoadPlayerLibrary();
+
+    std::function<bool()> m_serverAnswers;
+    std::string m_playerLibrary;
+    SoundPlayer* (*m_createPlayer)() = nullptr;
+    std::unique_ptr<SoundPlayer> m_player; // made at the first sound, when a server answers
 };
 
 class QtDisplayService : public DisplayService {
