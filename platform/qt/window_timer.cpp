@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 
 void ExpirySchedule::Start(long long now, long long period) {
     m_period = std::max(period, 1LL);
@@ -11,6 +12,11 @@ void ExpirySchedule::Start(long long now, long long period) {
 
 void ExpirySchedule::Defer(unsigned quiet) {
     m_quiet = quiet;
+}
+
+long long ExpirySchedule::WakeAt() const {
+    const long long far = std::numeric_limits<long long>::max();
+    return m_quiet > (far - m_next) / m_period ? far : m_next + m_quiet * m_period;
 }
 
 bool ExpirySchedule::TakeDue(long long now) {

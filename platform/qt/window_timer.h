@@ -16,7 +16,7 @@ public:
     // The next `quiet` expirations may wait for the one after them.
     void Defer(unsigned quiet);
     // When to wake: at the first expiration that is not quiet.
-    long long WakeAt() const { return m_next + m_quiet * m_period; }
+    long long WakeAt() const;
     // Takes the next expiration when it is due at now. Expirations past the first one that is
     // not quiet, due too after the program was busy, are dropped as a plain timer drops them:
     // the period then starts again from now.

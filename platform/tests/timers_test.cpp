@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -43,6 +45,11 @@ TEST(ExpirySchedule, QuietExpirationsWaitForTheNextOneAndComeInOrder) {
     }
     EXPECT_EQ(delivered, 2); // 1500 (quiet) and 1750
     EXPECT_EQ(s.WakeAt(), 5250);
+
+    // All quiet, for ever: the wake lies as far off as a clock can tell, not wrapped round.
+    s.Start(0, 60LL * 1000 * 1000 * 1000);
+    s.Defer(UINT_MAX);
+    EXPECT_EQ(s.WakeAt(), std::numeric_limits<long long>::max());
 }
 
 // A window timer on a clock the test moves.
