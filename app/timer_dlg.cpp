@@ -70,7 +70,7 @@ BOOL CTimerDlg::OnInitDialog() {
     m_strStatus = app->LoadString(IDS_INACTIVE);
     m_statusBar.SetText(m_strStatus, 1);
 
-    SetTimer(IDT_CLOCK, 1000);
+    ScheduleClock(); // hidden and idle, it sleeps until the dialog shows
 
     LoadWindowPositions(m_settings, GetServices().profile);
 
@@ -115,9 +115,44 @@ void CTimerDlg::OnTimer(UINT_PTR id) {
     if (id == IDT_CLOCK) {
         UpdateClock();
         CheckAlarmTime();
+        ScheduleClock(); // for the next minute; the one-shot timer is spent
     } else if (id == IDT_TICK) {
         OnCountdownTick();
+        // While the countdown ticks, the clock wakes with the tick that finds a new minute.
+        if (m_bTimerRunning && IsWindowVisible()) {
+            const TimeOfDay now = GetServices().clock.Now();
+            if (ClockText(now.hour, now.minute) != m_strClock) {
+                OnTimer(IDT_CLOCK);
+            }
+        }
     }
+}
+
+void CTimerDlg::OnShowWindow(BOOL bShow, UINT) {
+    if (bShow) {
+        UpdateClock(); // it slept while nobody could see it
+    }
+    ScheduleClock();
+    if (m_bTimerRunning) {
+        DeferQuietTicks(); // shown, the clock needs a tick each second
+    }
+}
+
+// The clock shows hours and minutes and the alarm compares them, so the clock wakes only when
+// the minute changes, and only while the dialog shows or an alarm waits.
+void CTimerDlg::ScheduleClock() {
+    if (m_bTimerRunning || (!m_bAlarmArmed && !IsWindowVisible())) {
+        KillTimer(IDT_CLOCK);
+    } else if (m_bAlarmArmed && AlarmIsThisMinute()) {
+        SetTimer(IDT_CLOCK, 1000); // an alarm set for this very minute: checked within a second
+    } else {
+        SetMinuteTimer(IDT_CLOCK);
+    }
+}
+
+bool CTimerDlg::AlarmIsThisMinute() {
+    const TimeOfDay now = GetServices().clock.Now();
+    return now.hour == m_nAlarmHour && now.minute == m_nAlarmMinute;
 }
 
 void CTimerDlg::UpdateClock() {

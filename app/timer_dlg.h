@@ -37,7 +37,7 @@ class C3DOptionsPage;
 class C3DTimerWnd;
 
 // Window timers of the main dialog.
-constexpr UINT_PTR IDT_CLOCK = 1; // every second: the status-bar clock and the time-of-day alarm
+constexpr UINT_PTR IDT_CLOCK = 1; // at each new minute: the status-bar clock and the time-of-day alarm
 constexpr UINT_PTR IDT_TICK = 2;  // every quarter second while a countdown runs
 
 class CTimerDlg : public CDialog {
@@ -137,12 +137,17 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnTimer(UINT_PTR id) override;
+    void OnShowWindow(BOOL bShow, UINT nStatus) override;
     void OnClose() override;
     void OnSysCommand(UINT id, LPARAM lParam) override;
     const MessageMap& GetMessageMap() const override;
 
 private:
     void UpdateClock();
+    // Sets the clock's timer for what can see or needs the clock now; run whenever the dialog
+    // is shown or hidden, an alarm is armed or disarmed, or the countdown's tick starts or stops.
+    void ScheduleClock();
+    bool AlarmIsThisMinute();
     // A fixed warning about the user's input, captioned "Hinweis".
     void WarnUser(const std::string& text);
     bool Notify(DWORD message, CWnd* wnd, UINT id, UINT flags, UINT callbackMessage, HICON icon,
@@ -161,6 +166,11 @@ private:
 
     // Alarm sequences.
     void ExpireCountdown();
+    // Tells the tick timer how many of the ticks ahead change nothing on their own, so that the
+    // program need not wake for them; they are counted all the same.
+    void DeferQuietTicks();
+    UINT QuietTicksAhead();
+    void PrepareAlarmSound();
     void PlayAlarmSound();
     void ShowAlarmNotice();
     bool NoticeEndedTheSequence() const;

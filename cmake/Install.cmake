@@ -1,5 +1,5 @@
-# Installs Brewdial as a desktop program (`cmake --install build --prefix P`): the executable,
-# its menu entry, icons, AppStream data, man page and licence.
+# Installs Brewdial as a desktop program (`cmake --install build --prefix P`): the executable
+# and its sound player, its menu entry, icons, AppStream data, man page and licence.
 include(GNUInstallDirs)
 
 set(BREWDIAL_APP_ID net.quorvane.Brewdial)
@@ -19,6 +19,7 @@ add_custom_command(OUTPUT ${dist_build}/brewdial.1.gz
 add_custom_target(brewdial_man_page ALL DEPENDS ${dist_build}/brewdial.1.gz)
 
 install(TARGETS brewdial RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS brewdial_sound LIBRARY DESTINATION ${BREWDIAL_SOUND_PLAYER_DIR})
 install(FILES ${dist_source}/${BREWDIAL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${dist_build}/${BREWDIAL_APP_ID}.metainfo.xml

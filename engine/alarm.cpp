@@ -21,6 +21,7 @@ void CTimerDlg::CheckAlarmTime() {
     m_bInactive = true;
     PlayAlarmSound();
     m_bAlarmArmed = false; // before the notice: its modal loop keeps delivering clock ticks
+    ScheduleClock();       // which go on while the notice is open, if the dialog shows
     ShowAlarmNotice();
     if (NoticeEndedTheSequence()) {
         return;
@@ -35,9 +36,25 @@ void CTimerDlg::CheckAlarmTime() {
     ShowIdleTray();
 }
 
+namespace {
+
+// The sound step's test: it looks at the sound name, not at the file path.
+bool PlaysSound(const OptionsSettings& options) {
+    return options.nPlaySound == 1 && !options.strSoundName.empty();
+}
+
+} // namespace
+
+// A run whose alarm will sound readies the player, so the sound starts with the notice.
+void CTimerDlg::PrepareAlarmSound() {
+    if (PlaysSound(m_settings.options)) {
+        GetServices().sound.PrepareToPlay();
+    }
+}
+
 void CTimerDlg::PlayAlarmSound() {
     const OptionsSettings& options = m_settings.options;
-    if (options.nPlaySound == 1 && !options.strSoundName.empty()) {
+    if (PlaysSound(options)) {
         GetServices().sound.PlaySound(options.strSoundWav, SND_FILENAME | SND_NODEFAULT | SND_ASYNC);
     }
 }

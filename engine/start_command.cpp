@@ -56,6 +56,7 @@ void CTimerDlg::StopCountdown() {
     CloseLedTimer();
     m_bTimerRunning = false;
     KillTimer(IDT_TICK);
+    ScheduleClock();
     ClearPause();
     ShowIdleTexts();
     ShowIdleTray();
@@ -67,6 +68,7 @@ void CTimerDlg::CancelAlarm() {
     m_bInactive = true;
     RefreshTimerPage();
     m_bAlarmArmed = false;
+    ScheduleClock();
     ShowIdleTexts();
     ShowIdleTray();
 }
@@ -112,12 +114,14 @@ void CTimerDlg::ArmAlarm() {
     m_nAlarmMinute = time.minute;
     m_bAlarmArmed = true;
     m_bInactive = false;
+    ScheduleClock();
     HideOnStart();
     CWinApp* app = &App();
     SetButtonText(IDC_START, app->LoadString(IDS_STOP)); // Start stays visible as this mode's stop
     ShowStatus(app->LoadString(IDS_ACTIVE));
     ShowInTray("Alarm at: " + text, m_hIcon);
     RefreshTimerPage();
+    PrepareAlarmSound();
 }
 
 void CTimerDlg::StartCountdown() {
@@ -157,7 +161,10 @@ void CTimerDlg::StartCountdown() {
     }
     RefreshTimerPage();
     SetTimer(IDT_TICK, 250);
+    ScheduleClock(); // the clock now rides on the tick
     m_nTotalTicks = minutes * 240;
+    DeferQuietTicks();
+    PrepareAlarmSound();
 }
 
 void CTimerDlg::StartCountup() {

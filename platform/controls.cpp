@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/qt/progress_bar.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
 
@@ -27,8 +28,8 @@ void CProgressCtrl::GetRange(int& lower, int& upper) const {
 }
 
 void CProgressCtrl::SetPos(int pos) {
-    if (auto* bar = qobject_cast<QProgressBar*>(WndAccess::Widget(*this))) {
-        bar->setValue(pos);
+    if (auto* bar = qobject_cast<ProgressBarWidget*>(WndAccess::Widget(*this))) {
+        bar->SetValueWithNextPaint(pos);
     }
 }
 

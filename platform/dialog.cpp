@@ -2,6 +2,7 @@
 
 #include "platform/app.h"
 #include "platform/messages.h"
+#include "platform/qt/show_events.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
 #include "platform/services.h"
@@ -70,6 +71,7 @@ BOOL CDialog::Create() {
         }
     }
     WndAccess::Own(*this, host, App());
+    ForwardShowEvents(*host, *this);
     BuildControls(tmpl, host, units, *this);
     OnInitDialog();
     if (QWidget* w = WndAccess::Widget(*this); w && (tmpl.style & WS_VISIBLE)) {

@@ -19,6 +19,15 @@ class TimerService {
 public:
     virtual ~TimerService() = default;
     virtual void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) = 0;
+    // A one-shot timer due when the local time next reads a new minute: at the next minute
+    // boundary, or at once when the clock is set or the machine wakes from sleep. KillTimer
+    // ends it like any other; setting either kind replaces the other under the same id.
+    virtual void SetMinuteTimer(CWnd& wnd, UINT_PTR id) = 0;
+    // The next `quiet` expirations of a timer change nothing on their own: the program need not
+    // wake for them. They still reach OnTimer, each in turn, just before the next expiration
+    // that is not quiet, or when CatchUpTimer asks for those due by now.
+    virtual void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) = 0;
+    virtual void CatchUpTimer(CWnd& wnd, UINT_PTR id) = 0;
     virtual void KillTimer(CWnd& wnd, UINT_PTR id) = 0;
     virtual void KillAllTimers(CWnd& wnd) = 0;
 };
@@ -81,6 +90,8 @@ public:
     virtual ~SoundService() = default;
     // Plays a WAV file (SND_FILENAME), synchronously or with SND_ASYNC. Never a default sound.
     virtual bool PlaySound(const std::string& path, UINT flags) = 0;
+    // A sound is coming: whatever playing needs is made ready, so the sound starts at once.
+    virtual void PrepareToPlay() = 0;
 };
 
 // A mode of the display: colour bits per pixel and size in pixels.

@@ -311,6 +311,18 @@ UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT ms) {
     return id;
 }
 
+void CWnd::SetMinuteTimer(UINT_PTR id) {
+    GetServices().timers.SetMinuteTimer(*this, id);
+}
+
+void CWnd::DeferTimer(UINT_PTR id, UINT quiet) {
+    GetServices().timers.DeferTimer(*this, id, quiet);
+}
+
+void CWnd::CatchUpTimer(UINT_PTR id) {
+    GetServices().timers.CatchUpTimer(*this, id);
+}
+
 void CWnd::KillTimer(UINT_PTR id) {
     GetServices().timers.KillTimer(*this, id);
 }
@@ -335,6 +347,8 @@ LRESULT CWnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) {
 }
 
 void CWnd::OnTimer(UINT_PTR) {}
+
+void CWnd::OnShowWindow(BOOL, UINT) {}
 
 void CWnd::OnClose() {
     DestroyWindow();

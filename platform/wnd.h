@@ -49,6 +49,12 @@ public:
     virtual BOOL DestroyWindow();
 
     UINT_PTR SetTimer(UINT_PTR id, UINT ms);
+    // Timer id fires once, as soon as the local time reads a new minute.
+    void SetMinuteTimer(UINT_PTR id);
+    // The next `quiet` expirations of timer id change nothing on their own (see TimerService).
+    void DeferTimer(UINT_PTR id, UINT quiet);
+    // Delivers the deferred expirations of timer id that are due by now.
+    void CatchUpTimer(UINT_PTR id);
     void KillTimer(UINT_PTR id);
 
     // A window message: WM_COMMAND (the command id in wParam) or a registered message such as
@@ -60,6 +66,8 @@ public:
 
 protected:
     virtual void OnTimer(UINT_PTR id);
+    // The window has just been shown or hidden, by the program or by the desktop.
+    virtual void OnShowWindow(BOOL bShow, UINT nStatus);
     virtual void OnClose();
     virtual void OnDestroy();
     // The client area changed to cx by cy pixels.

@@ -155,6 +155,7 @@ TEST_F(CountdownTest, SoundPlaysTheStoredFileOnlyWithSoundOnAndANamedSound) {
         Profile().WriteProfileString("Daten", "Soundwav", "/no/such/dir/gong.wav");
         StartWith({{"Sound", c.play}});
         StartCountdown("1");
+        EXPECT_EQ(env->sound.prepared, c.plays ? 1 : 0) << "the player is made ready as the run starts";
         size_t soundsWithNotice = 99;
         ExpectNotice([&](CDialog&) { soundsWithNotice = env->sound.calls.size(); });
         Advance(60 * 1000);

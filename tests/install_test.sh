@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks what a desktop finds there: the program,
-# its menu entry and icons, its AppStream data, man page and licence, valid and of this version.
+# Installs the build into a temporary prefix and checks what a desktop finds there: the program
+# and its sound player, its menu entry and icons, its AppStream data, man page and licence, valid and of this version.
 # Usage: install_test.sh <build dir> <version>
 set -euo pipefail
 build=$1
@@ -23,6 +23,9 @@ has_text() { # <file> <text>
 }
 
 [ -x "$prefix/bin/brewdial" ] || fail "no executable bin/brewdial"
+# The sound player, loaded at the first alarm from the library folder beside bin.
+player=$(find "$prefix" -name libbrewdial-sound.so -path '*/lib*/brewdial/*')
+[ -n "$player" ] || fail "no sound player lib/brewdial/libbrewdial-sound.so"
 
 desktop=$prefix/share/applications/$id.desktop
 # Clean means no errors and no hints either.

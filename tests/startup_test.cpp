@@ -26,7 +26,8 @@ TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
 
     EXPECT_EQ(StatusText(0), "7:05");
     EXPECT_EQ(StatusText(1), "Timer inactive!");
-    EXPECT_EQ(env->clock.Period(Dlg(), IDT_CLOCK), 1000u);
+    EXPECT_TRUE(env->clock.IsMinuteTimer(Dlg(), IDT_CLOCK)); // the clock wakes at 7:06:00
+    EXPECT_EQ(env->clock.DueIn(Dlg(), IDT_CLOCK), 30 * 1000);
 
     ASSERT_EQ(Dlg().m_tabCtrl.GetItemCount(), 5);
     const char* tabs[] = {"Timer", "Options", "Start/Tray", "Menu", "3D Options"};

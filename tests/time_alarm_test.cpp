@@ -38,8 +38,7 @@ TEST_F(TimeAlarmTest, AMissedMinuteWaitsForTheSameTimeTomorrow) {
     env->clock.SetTimeOfDay(7, 4, 58);
     Start();
     ArmAlarm("7:05");
-    env->clock.SetTimeOfDay(7, 5, 59); // busy through the whole minute
-    Advance(1000);
+    env->clock.SetTimeOfDay(7, 6, 0); // the machine slept through the whole minute
     Advance(1000);
     EXPECT_TRUE(Dlg().m_bAlarmArmed);
     env->clock.SetTimeOfDay(7, 4, 59); // the next day
@@ -76,6 +75,7 @@ TEST_F(TimeAlarmTest, CloseAfterAlarmShowsTheNoticeThenSavesAndEnds) {
     Dlg().m_settings.options.strSoundName = "Wecker";
     Dlg().m_settings.options.strSoundWav = "/tmp/wecker.wav";
     ArmAlarm("10:00");
+    EXPECT_EQ(env->sound.prepared, 1); // made ready as the alarm is armed
     bool endedWhileOpen = true;
     ExpectNotice([&](CDialog&) {
         endedWhileOpen = Ended();

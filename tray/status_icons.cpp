@@ -19,6 +19,13 @@ HICON StatusIconForStage(int stage) {
     return stage >= 1 && stage <= kStages ? kStageIcons[stage - 1] : 0;
 }
 
+bool StatusIconStepsAt(int stage, int ticks, int totalTicks) {
+    if (stage < 1 || stage >= kStages || ticks < 1) {
+        return false;
+    }
+    return static_cast<long long>(totalTicks) * 1000 / ticks < kStageLimits[stage - 1];
+}
+
 void CTimerDlg::AdvanceStatusIcon() {
     // In 64 bits: a run of a few days has more total ticks than an int holds a thousand times.
     const long long r = static_cast<long long>(m_nTotalTicks) * 1000 / m_nTicks;

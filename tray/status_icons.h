@@ -4,3 +4,7 @@
 
 // The icon of status stage 1 (full disc) to 9 (empty disc); 0 outside that range.
 HICON StatusIconForStage(int stage);
+
+// Whether a countdown showing the given stage passes to the next one when its tick count
+// reaches ticks of totalTicks.
+bool StatusIconStepsAt(int stage, int ticks, int totalTicks);

@@ -8,10 +8,26 @@
 #include "platform/qt/wnd_access.h"
 
 #include <algorithm>
+#include <climits>
 
 void VirtualClock::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
     KillTimer(wnd, id);
-    m_timers.push_back(Timer{&wnd, id, std::max<UINT>(ms, 1), m_now + std::max<UINT>(ms, 1), m_serial++});
+    m_timers.push_back(
+        Timer{&wnd, id, std::max<UINT>(ms, 1), m_now + std::max<UINT>(ms, 1), m_serial++, std::nullopt});
+}
+
+void VirtualClock::SetMinuteTimer(CWnd& wnd, UINT_PTR id) {
+    KillTimer(wnd, id);
+    const long long intoMinute = ((m_now - m_dayStartMs) % 60000 + 60000) % 60000;
+    m_timers.push_back(Timer{&wnd, id, 0, m_now + 60000 - intoMinute, m_serial++, std::nullopt});
+}
+
+void VirtualClock::DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) {
+    for (Timer& t : m_timers) {
+        if (t.wnd == &wnd && t.id == id) {
+            t.quiet = quiet;
+        }
+    }
 }
 
 void VirtualClock::KillTimer(CWnd& wnd, UINT_PTR id) {
@@ -40,23 +56,47 @@ TimeOfDay VirtualClock::Now() {
 
 void VirtualClock::SetTimeOfDay(int hour, int minute, int second) {
     m_dayStartMs = m_now - ((hour * 60LL + minute) * 60 + second) * 1000;
+    for (Timer& t : m_timers) {
+        if (t.period == 0) {
+            t.due = m_now;
+        }
+    }
+}
+
+long long VirtualClock::WakeAt(const Timer& t) const {
+    return deferQuietTimers && t.quiet ? t.due + static_cast<long long>(*t.quiet) * t.period : t.due;
+}
+
+void VirtualClock::Deliver(std::vector<Timer>::iterator timer) {
+    CWnd* wnd = timer->wnd;
+    const UINT_PTR id = timer->id;
+    if (timer->period == 0) {
+        m_timers.erase(timer);
+    } else {
+        timer->due += timer->period;
+        timer->serial = m_serial++;
+        // One quiet expiration fewer ahead; UINT_MAX means all of them, until the window says more.
+        if (!timer->quiet || *timer->quiet == 0) {
+            timer->quiet.reset();
+        } else if (*timer->quiet != UINT_MAX) {
+            --*timer->quiet;
+        }
+    }
+    WndAccess::Timer(*wnd, id); // may kill or set timers, or advance the clock itself
 }
 
 void VirtualClock::Advance(long long ms) {
     const long long end = m_now + ms;
     for (;;) {
-        auto next = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
-            return a.due != b.due ? a.due < b.due : a.serial < b.serial;
-        });
-        if (next == m_timers.end() || next->due > end) {
+        auto next =
+            std::min_element(m_timers.begin(), m_timers.end(), [this](const Timer& a, const Timer& b) {
+                return WakeAt(a) != WakeAt(b) ? WakeAt(a) < WakeAt(b) : a.serial < b.serial;
+            });
+        if (next == m_timers.end() || WakeAt(*next) > end) {
             break;
         }
-        m_now = next->due;
-        next->due += next->period;
-        next->serial = m_serial++;
-        CWnd* wnd = next->wnd;
-        const UINT_PTR id = next->id;
-        WndAccess::Timer(*wnd, id); // may kill or set timers, or advance the clock itself
+        m_now = std::max(m_now, WakeAt(*next));
+        Deliver(next);
         if (m_now > end) {
             return;
         }
@@ -64,17 +104,48 @@ void VirtualClock::Advance(long long ms) {
     m_now = end;
 }
 
+void VirtualClock::CatchUpTimer(CWnd& wnd, UINT_PTR id) {
+    for (;;) {
+        auto timer = std::find_if(m_timers.begin(), m_timers.end(),
+                                  [&](const Timer& t) { return t.wnd == &wnd && t.id == id; });
+        if (timer == m_timers.end() || timer->due > m_now) {
+            return;
+        }
+        Deliver(timer);
+    }
+}
+
+const VirtualClock::Timer* VirtualClock::Find(const CWnd& wnd, UINT_PTR id) const {
+    for (const Timer& t : m_timers) {
+        if (t.wnd == &wnd && t.id == id) {
+            return &t;
+        }
+    }
+    return nullptr;
+}
+
 bool VirtualClock::IsRunning(const CWnd& wnd, UINT_PTR id) const {
-    return Period(wnd, id).has_value();
+    return Find(wnd, id) != nullptr;
 }
 
 std::optional<UINT> VirtualClock::Period(const CWnd& wnd, UINT_PTR id) const {
-    for (const Timer& t : m_timers) {
-        if (t.wnd == &wnd && t.id == id) {
-            return t.period;
-        }
-    }
-    return std::nullopt;
+    const Timer* t = Find(wnd, id);
+    return t && t->period != 0 ? std::optional<UINT>(t->period) : std::nullopt;
+}
+
+bool VirtualClock::IsMinuteTimer(const CWnd& wnd, UINT_PTR id) const {
+    const Timer* t = Find(wnd, id);
+    return t && t->period == 0;
+}
+
+std::optional<UINT> VirtualClock::Quiet(const CWnd& wnd, UINT_PTR id) const {
+    const Timer* t = Find(wnd, id);
+    return t ? t->quiet : std::nullopt;
+}
+
+std::optional<long long> VirtualClock::DueIn(const CWnd& wnd, UINT_PTR id) const {
+    const Timer* t = Find(wnd, id);
+    return t ? std::optional<long long>(t->due - m_now) : std::nullopt;
 }
 
 void ScriptedModal::ExpectDialog(int templateId, DialogScript script) {

@@ -17,16 +17,30 @@
 class VirtualClock : public TimerService, public LocalClock {
 public:
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
+    void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
+    // Quiet expirations come on time, as the real timers make it look to the window, unless
+    // deferQuietTimers is set: then they wait for the next one that is not quiet, as on the
+    // desktop. Quiet tells the window's last word for tests to check.
+    void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) override;
+    void CatchUpTimer(CWnd& wnd, UINT_PTR id) override;
+    bool deferQuietTimers = false;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     TimeOfDay Now() override;
 
     // Moves time on, delivering every due timer in time order.
     void Advance(long long ms);
+    // Sets the time of day, as a change of the system time does: minute timers are due at once.
     void SetTimeOfDay(int hour, int minute, int second = 0);
     long long NowMs() const { return m_now; }
     bool IsRunning(const CWnd& wnd, UINT_PTR id) const;
+    // The period of a repeating timer; nothing for a minute timer or none.
     std::optional<UINT> Period(const CWnd& wnd, UINT_PTR id) const;
+    bool IsMinuteTimer(const CWnd& wnd, UINT_PTR id) const;
+    // Milliseconds until the timer is next due.
+    std::optional<long long> DueIn(const CWnd& wnd, UINT_PTR id) const;
+    // How many expirations after the last one delivered the window said change nothing.
+    std::optional<UINT> Quiet(const CWnd& wnd, UINT_PTR id) const;
     // The program's timers, without the one the layer keeps for each window.
     size_t TimerCount() const;
 
@@ -34,10 +48,14 @@ private:
     struct Timer {
         CWnd* wnd;
         UINT_PTR id;
-        UINT period;
+        UINT period; // 0: a minute timer, which fires once
         long long due;
         unsigned long long serial;
+        std::optional<UINT> quiet; // the window's last word on the expirations ahead
     };
+    const Timer* Find(const CWnd& wnd, UINT_PTR id) const;
+    long long WakeAt(const Timer& t) const;
+    void Deliver(std::vector<Timer>::iterator timer);
     std::vector<Timer> m_timers;
     long long m_now = 0;
     long long m_dayStartMs = 0; // virtual time at which the day's clock read 0:00:00
@@ -138,7 +156,9 @@ struct SoundCall {
 class RecordingSound : public SoundService {
 public:
     bool PlaySound(const std::string& path, UINT flags) override;
+    void PrepareToPlay() override { ++prepared; }
     std::vector<SoundCall> calls;
+    int prepared = 0;
 };
 
 // A screen of fixed size with a list of display modes, as a desktop offers them.

@@ -79,6 +79,9 @@ QtPlatform::QtPlatform(int& argc, char** argv, const std::string& company) {
     if (!m_error.empty()) {
         return;
     }
+    // Repainting a window in shared memory first asks the X server, by a round trip, whether it
+    // has read the last picture; the small windows here go as plain images, which need none.
+    setenv("QT_XCB_NO_MITSHM", "1", 0);
     // The 3D-Timer draws with the fixed-function pipeline.
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);

@@ -14,21 +14,29 @@
 #include <vector>
 
 class QTimer;
-class QSoundEffect;
 class TrayIconEntry;
+class WindowTimer;
+class MinuteTimer;
+class SoundPlayer;
 class QDialog;
 
 class QtTimerService : public TimerService {
 public:
     ~QtTimerService() override;
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
+    void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
+    void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) override;
+    void CatchUpTimer(CWnd& wnd, UINT_PTR id) override;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     // The timer behind a window's id, or null; for looking at how it was made.
-    const QTimer* Find(const CWnd& wnd, UINT_PTR id) const;
+    const WindowTimer* Find(const CWnd& wnd, UINT_PTR id) const;
+    const MinuteTimer* FindMinuteTimer(const CWnd& wnd, UINT_PTR id) const;
 
 private:
-    std::map<std::pair<CWnd*, UINT_PTR>, QTimer*> m_timers;
+    using Key = std::pair<CWnd*, UINT_PTR>;
+    std::map<Key, WindowTimer*> m_timers;
+    std::map<Key, MinuteTimer*> m_minuteTimers;
 };
 
 class QtLocalClock : public LocalClock {
@@ -61,16 +69,25 @@ private:
     std::vector<std::unique_ptr<TrayIconEntry>> m_removed; // deleted with the next call, or at the end
 };
 
+// Sound through Qt Multimedia, which lives in a player library loaded on first use.
 class QtSoundService : public SoundService {
 public:
-    // hasOutput tells whether the desktop has a sound output now; by default Qt Multimedia asks.
-    explicit QtSoundService(std::function<bool()> hasOutput = {});
+    // serverAnswers tells whether a sound server takes connections now (by default its socket
+    // is tried); playerLibrary is the player's file (by default beside the program or where
+    // it is installed).
+    explicit QtSoundService(std::function<bool()> serverAnswers = {}, std::string playerLibrary = {});
     ~QtSoundService() override;
     bool PlaySound(const std::string& path, UINT flags) override;
+    void PrepareToPlay() override;
+    bool PlayerLoaded() const;
 
 private:
-    std::function<bool()> m_hasOutput;
-    QSoundEffect* m_async = nullptr; // the last asynchronous sound, kept alive while it plays
+    bool LoadPlayerLibrary();
+
+    std::function<bool()> m_serverAnswers;
+    std::string m_playerLibrary;
+    SoundPlayer* (*m_createPlayer)() = nullptr;
+    std::unique_ptr<SoundPlayer> m_player; // made at the first sound, when a server answers
 };
 
 class XRandrModes;

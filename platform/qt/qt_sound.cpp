@@ -1,13 +1,19 @@
 #include "platform/messages.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/sound_player.h"
 
-#include <QAudioDevice>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include <QFileInfo>
+
+#include <cstdlib>
+#include <dlfcn.h>
+#include <iostream>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -29,50 +35,116 @@ int WavDurationMs(const QString& path) {
     return static_cast<int>(qMin<qint64>(file.size() * 1000 / byteRate, 10 * 60 * 1000));
 }
 
-} // namespace
-
-QtSoundService::QtSoundService(std::function<bool()> hasOutput) : m_hasOutput(std::move(hasOutput)) {
-    if (!m_hasOutput) {
-        m_hasOutput = [] { return !QMediaDevices::audioOutputs().isEmpty(); };
+bool SocketAnswers(const std::string& path) {
+    sockaddr_un address{};
+    if (path.size() >= sizeof address.sun_path) {
+        return false;
     }
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, path.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return false;
+    }
+    const bool answers = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return answers;
 }
 
-QtSoundService::~QtSoundService() {
-    delete m_async;
+// Whether a PulseAudio server (or PipeWire's) takes connections now. Trying its socket takes no
+// time; Qt Multimedia, asked while there is none, would stay silent for good.
+bool SoundServerAnswers() {
+    if (const char* server = std::getenv("PULSE_SERVER"); server && *server) {
+        return true; // a server of the user's choosing: the sound library finds it
+    }
+    std::vector<std::string> sockets;
+    if (const char* runtime = std::getenv("PULSE_RUNTIME_PATH"); runtime && *runtime) {
+        sockets.push_back(std::string(runtime) + "/native");
+    }
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+        sockets.push_back(std::string(runtime) + "/pulse/native");
+    }
+    sockets.emplace_back("/run/pulse/native"); // a server for the whole system
+    for (const std::string& path : sockets) {
+        if (SocketAnswers(path)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Beside the program in the build folder, else where the install rules put it.
+std::string DefaultPlayerLibrary() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString beside = folder + QStringLiteral("/" BREWDIAL_SOUND_PLAYER_FILE);
+    if (QFileInfo::exists(beside)) {
+        return beside.toStdString();
+    }
+    return (folder + QStringLiteral("/" BREWDIAL_SOUND_PLAYER_INSTALLED "/" BREWDIAL_SOUND_PLAYER_FILE))
+        .toStdString();
+}
+
+} // namespace
+
+QtSoundService::QtSoundService(std::function<bool()> serverAnswers, std::string playerLibrary)
+    : m_serverAnswers(std::move(serverAnswers)), m_playerLibrary(std::move(playerLibrary)) {
+    if (!m_serverAnswers) {
+        m_serverAnswers = SoundServerAnswers;
+    }
+    // The sound server shows the alarm as Brewdial's event sound. Qt names its connection
+    // itself, which only the override replaces; a user's own setting stays.
+    setenv("PULSE_PROP_OVERRIDE",
+           "application.name=Brewdial application.icon_name=net.quorvane.Brewdial media.role=event", 0);
+}
+
+QtSoundService::~QtSoundService() = default;
+
+void QtSoundService::PrepareToPlay() {
+    LoadPlayerLibrary();
+}
+
+bool QtSoundService::LoadPlayerLibrary() {
+    if (m_createPlayer) {
+        return true;
+    }
+    if (m_playerLibrary.empty()) {
+        m_playerLibrary = DefaultPlayerLibrary();
+    }
+    // Kept for the life of the process: Qt Multimedia cannot be unloaded safely.
+    void* library = dlopen(m_playerLibrary.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* entry = library ? dlsym(library, kCreateSoundPlayer) : nullptr;
+    if (!entry) {
+        std::cerr << "brewdial: the sound player cannot be loaded: " << dlerror() << "\n";
+        return false;
+    }
+    m_createPlayer = reinterpret_cast<SoundPlayer* (*)()>(entry);
+    return true;
 }
 
 bool QtSoundService::PlaySound(const std::string& path, UINT flags) {
     const QString file = QString::fromStdString(path);
     const int durationMs = WavDurationMs(file);
-    // Without an output device QSoundEffect claims to play forever, so nothing is started.
-    if (path.empty() || durationMs < 0 || !m_hasOutput()) {
+    if (path.empty() || durationMs < 0) {
+        return false; // never a default sound
+    }
+    if (!m_serverAnswers()) {
+        std::cerr << "brewdial: no sound server is running; " << path << " is not played\n";
         return false;
     }
-    if (flags & SND_ASYNC) {
-        delete m_async;
-        m_async = new QSoundEffect;
-        m_async->setSource(QUrl::fromLocalFile(file));
-        m_async->play();
-        return true;
+    if (!m_player) {
+        if (!LoadPlayerLibrary()) {
+            return false;
+        }
+        m_player.reset(m_createPlayer());
     }
-    QSoundEffect effect;
-    QEventLoop loop;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect.isPlaying()) {
-            loop.quit();
-        }
-    });
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect.status() == QSoundEffect::Error) {
-            loop.quit();
-        }
-    });
-    effect.setSource(QUrl::fromLocalFile(file));
-    effect.play();
-    guard.start(durationMs + 2000);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return effect.status() != QSoundEffect::Error;
+    // Without an output device a sound effect claims to play for ever, so nothing is started.
+    if (!m_player->HasOutput()) {
+        std::cerr << "brewdial: the sound server offers no output; " << path << " is not played\n";
+        return false;
+    }
+    return (flags & SND_ASYNC) ? m_player->PlayAsync(file) : m_player->PlayToEnd(file, durationMs + 2000);
+}
+
+bool QtSoundService::PlayerLoaded() const {
+    return m_createPlayer != nullptr;
 }

@@ -3,13 +3,13 @@
 #include "platform/app.h"
 #include "platform/messages.h"
 #include "platform/qt/accessible_up_down.h"
+#include "platform/qt/progress_bar.h"
 #include "platform/qt/wnd_access.h"
 #include "platform/services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -443,21 +442,6 @@ QFont TemplateFont(const DialogTemplate& tmpl) {
     return font;
 }
 
-QIcon IconResource(int id) {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64}) {
-        const QString path = QStringLiteral(":/icons/%1-%2.png").arg(id).arg(size);
-        if (QFile::exists(path)) {
-            icon.addFile(path, QSize(size, size));
-        }
-    }
-    return icon;
-}
-
-QPixmap BitmapResource(int id) {
-    return QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(id));
-}
-
 void SetCheckedByProgram(QAbstractButton* button, bool checked) {
     const QSignalBlocker quiet(button); // like BM_SETCHECK, no notification
     button->setChecked(checked);
@@ -622,8 +606,7 @@ void BuildControls(const DialogTemplate& tmpl, QWidget* window, const DialogUnit
             break;
         }
         case ControlKind::Progress: {
-            auto* bar = new QProgressBar(window);
-            bar->setTextVisible(false);
+            auto* bar = new ProgressBarWidget(window);
             bar->setRange(0, 100);
             bar->setValue(0);
             w = bar;

@@ -24,6 +24,7 @@ public:
 
     // A window timer is due: the window's own, or one the layer keeps for the window.
     static void Timer(CWnd& wnd, UINT_PTR id);
+    static void Shown(CWnd& wnd, bool shown) { wnd.OnShowWindow(shown, 0); }
     static void Close(CWnd& wnd) { wnd.OnClose(); }
     static void MouseMove(CWnd& wnd, CPoint point) { wnd.OnMouseMove(0, point); }
     static void CaptureChanged(CWnd& wnd) { wnd.OnCaptureChanged(); }

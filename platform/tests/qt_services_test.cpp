@@ -1,5 +1,5 @@
 // The real services over Qt, where they can be tried without a desktop: the tray's click
-// mapping, file filters, window timers and the sound service's refusals.
+// mapping, file filters and the sound service.
 #include "platform/messages.h"
 #include "platform/qt/file_filter.h"
 #include "platform/qt/qt_services.h"
@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -37,30 +36,6 @@ TEST(QtFileDialog, FiltersBecomeQtsForm) {
     EXPECT_EQ(QtFileFilter("Texts|*.txt|All (*.*)|*.*||"), QStringLiteral("Texts (*.txt);;All (*.*)"));
     EXPECT_EQ(QtFileFilter(""), QString());
     EXPECT_EQ(QtFileFilter("|*.wav||"), QString());
-}
-
-TEST(QtTimers, WindowTimersArePreciseWithTheirPeriodAndIdsPerWindow) {
-    QtTimerService timers;
-    CWnd first;
-    CWnd second;
-    timers.SetTimer(first, 2, 250);
-    timers.SetTimer(second, 2, 1000);
-    const QTimer* tick = timers.Find(first, 2);
-    ASSERT_NE(tick, nullptr);
-    // A coarse timer may fire 5 % early, and the countdown counts these ticks.
-    EXPECT_EQ(tick->timerType(), Qt::PreciseTimer);
-    EXPECT_EQ(tick->interval(), 250);
-    EXPECT_TRUE(tick->isActive());
-    ASSERT_NE(timers.Find(second, 2), nullptr);
-    EXPECT_EQ(timers.Find(second, 2)->interval(), 1000);
-
-    timers.SetTimer(first, 2, 50); // setting it again changes its period
-    EXPECT_EQ(timers.Find(first, 2)->interval(), 50);
-    timers.KillTimer(first, 2);
-    EXPECT_EQ(timers.Find(first, 2), nullptr);
-    EXPECT_NE(timers.Find(second, 2), nullptr);
-    timers.KillAllTimers(second);
-    EXPECT_EQ(timers.Find(second, 2), nullptr);
 }
 
 QString WriteWav(const QTemporaryDir& dir) {
@@ -95,7 +70,7 @@ QString WriteWav(const QTemporaryDir& dir) {
     return path;
 }
 
-TEST(QtSound, NothingPlaysAndNothingWaitsWithoutAnOutputOrAWavFile) {
+TEST(QtSound, NothingPlaysAndNothingWaitsWithoutAServerOrAWavFile) {
     QTemporaryDir dir;
     const std::string wav = WriteWav(dir).toStdString();
     const std::string text = dir.filePath(QStringLiteral("notes.txt")).toStdString();
@@ -104,18 +79,49 @@ TEST(QtSound, NothingPlaysAndNothingWaitsWithoutAnOutputOrAWavFile) {
     notes.write("not a sound");
     notes.close();
 
-    QtSoundService silent([] { return false; });
+    QtSoundService silent([] { return false; }, BREWDIAL_SOUND_PLAYER);
     QElapsedTimer clock;
     clock.start();
     // Without a device a sound effect claims to play for ever: a synchronous play must not wait.
     EXPECT_FALSE(silent.PlaySound(wav, SND_FILENAME | SND_NODEFAULT));
     EXPECT_FALSE(silent.PlaySound(wav, SND_FILENAME | SND_NODEFAULT | SND_ASYNC));
+    EXPECT_FALSE(silent.PlayerLoaded()); // Qt Multimedia is not even loaded without a server
 
-    QtSoundService speaker([] { return true; });
+    QtSoundService speaker([] { return true; }, BREWDIAL_SOUND_PLAYER);
     EXPECT_FALSE(speaker.PlaySound(text, SND_FILENAME | SND_NODEFAULT));
     EXPECT_FALSE(speaker.PlaySound(dir.filePath(QStringLiteral("missing.wav")).toStdString(), SND_FILENAME));
     EXPECT_FALSE(speaker.PlaySound("", SND_FILENAME | SND_ASYNC)); // never a default sound
+    EXPECT_FALSE(speaker.PlayerLoaded());
     EXPECT_LT(clock.elapsed(), 500);
+}
+
+TEST(QtSound, ThePlayerLoadsWhenASoundIsComingAndStillWaitsForNoMissingDevice) {
+    QTemporaryDir dir;
+    const std::string wav = WriteWav(dir).toStdString();
+    // A server that is announced but does not answer: Qt Multimedia finds no output.
+    qputenv("PULSE_SERVER", QByteArray("unix:") + dir.filePath(QStringLiteral("no-server")).toUtf8());
+    QtSoundService sound([] { return true; }, BREWDIAL_SOUND_PLAYER);
+    EXPECT_FALSE(sound.PlayerLoaded());
+    sound.PrepareToPlay();
+    EXPECT_TRUE(sound.PlayerLoaded());
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(sound.PlaySound(wav, SND_FILENAME | SND_NODEFAULT));
+    EXPECT_FALSE(sound.PlaySound(wav, SND_FILENAME | SND_NODEFAULT | SND_ASYNC));
+    EXPECT_LT(clock.elapsed(), 1000);
+    qunsetenv("PULSE_SERVER");
+
+    // The sound server shows the stream as Brewdial's event sound.
+    const QByteArray properties = qgetenv("PULSE_PROP_OVERRIDE");
+    EXPECT_TRUE(properties.contains("application.name=Brewdial")) << properties.constData();
+    EXPECT_TRUE(properties.contains("media.role=event"));
+    EXPECT_TRUE(properties.contains("application.icon_name=net.quorvane.Brewdial"));
+
+    // A player library that cannot be loaded: no sound and no wait, the program goes on.
+    QtSoundService broken([] { return true; }, dir.filePath(QStringLiteral("missing.so")).toStdString());
+    broken.PrepareToPlay();
+    EXPECT_FALSE(broken.PlayerLoaded());
+    EXPECT_FALSE(broken.PlaySound(wav, SND_FILENAME | SND_NODEFAULT));
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+// The player library: WAV files through Qt Multimedia's QSoundEffect.
+#include "platform/qt/sound_player.h"
+
+#include <QAudioDevice>
+#include <QEventLoop>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+class QtSoundPlayer : public SoundPlayer {
+public:
+    bool HasOutput() override { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+    bool PlayAsync(const QString& file) override {
+        m_async = std::make_unique<QSoundEffect>();
+        m_async->setSource(QUrl::fromLocalFile(file));
+        m_async->play();
+        return true;
+    }
+
+    bool PlayToEnd(const QString& file, int guardMs) override {
+        QSoundEffect effect;
+        QEventLoop loop;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
+            if (!effect.isPlaying()) {
+                loop.quit();
+            }
+        });
+        QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
+            if (effect.status() == QSoundEffect::Error) {
+                loop.quit();
+            }
+        });
+        effect.setSource(QUrl::fromLocalFile(file));
+        effect.play();
+        // Without a device a sound effect would claim to play for ever.
+        guard.start(guardMs);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        return effect.status() != QSoundEffect::Error;
+    }
+
+private:
+    std::unique_ptr<QSoundEffect> m_async; // the last asynchronous sound, kept while it plays
+};
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) SoundPlayer* BrewdialCreateSoundPlayer() {
+    return new QtSoundPlayer;
+}
