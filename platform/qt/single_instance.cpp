@@ -2,10 +2,20 @@
 
 #include "platform/hand_over.h"
 
-#include <QElapsedTimer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +28,59 @@ constexpr int kAnswerMs = 5000;
 constexpr int kStaleLockMs = 3000;
 // A running instance that went away while a start was handing over is looked for again.
 constexpr int kAttempts = 3;
+
+// The socket's address; false when the path does not fit one.
+bool Address(const QString& path, sockaddr_un& address) {
+    const QByteArray name = QFile::encodeName(path);
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (name.size() >= static_cast<qsizetype>(sizeof address.sun_path)) {
+        return false;
+    }
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    return true;
+}
+
+int NewSocket() {
+    return socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
+// Waits until fd is ready for events, up to ms; false on time out or error.
+bool Await(int fd, short events, int ms) {
+    pollfd p{fd, events, 0};
+    int ready = 0;
+    do {
+        ready = poll(&p, 1, ms);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
+// Connects to the listening instance within ms; -1 when nobody listens there.
+int ConnectTo(const QString& path, int ms) {
+    sockaddr_un address;
+    const int fd = NewSocket();
+    if (fd < 0 || !Address(path, address)) {
+        if (fd >= 0) {
+            close(fd);
+        }
+        return -1;
+    }
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        return fd;
+    }
+    int error = errno;
+    if (error == EINPROGRESS || error == EAGAIN) {
+        socklen_t size = sizeof error;
+        error = Await(fd, POLLOUT, ms) && getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0
+                    ? error
+                    : ETIMEDOUT;
+        if (error == 0) {
+            return fd;
+        }
+    }
+    close(fd);
+    return -1;
+}
 
 QString DisplayKey(QString display) {
     const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
@@ -43,10 +106,32 @@ QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QStrin
     return QStringLiteral("%1/brewdial-%2-%3").arg(runtimeDir).arg(uid).arg(DisplayKey(display));
 }
 
+// A later start that connected: what it has said so far, and how long it may take to say it.
+class SingleInstance::Connection {
+public:
+    Connection(int socket, SingleInstance& owner) : fd(socket), notifier(socket, QSocketNotifier::Read) {
+        QObject::connect(&notifier, &QSocketNotifier::activated, &owner,
+                         [this, &owner] { owner.Read(*this); });
+        // A start that connects and says nothing is not waited for.
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, &owner, [this, &owner] { owner.Drop(*this); });
+        deadline.start(kAnswerMs);
+    }
+    ~Connection() { close(fd); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    int fd;
+    QSocketNotifier notifier;
+    QTimer deadline;
+    std::string said;
+};
+
 SingleInstance::SingleInstance(QString socketPath, int maxMinutes)
-    : m_path(std::move(socketPath)), m_maxMinutes(maxMinutes) {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::Accept);
+    : m_path(std::move(socketPath)), m_maxMinutes(maxMinutes) {}
+
+SingleInstance::~SingleInstance() {
+    StopListening();
 }
 
 SingleInstance::Outcome SingleInstance::Claim(const StartRequest& request) {
@@ -58,19 +143,19 @@ SingleInstance::Outcome SingleInstance::Claim(const StartRequest& request) {
             m_error = QStringLiteral("%1.lock cannot be taken").arg(m_path);
             return Outcome::Alone;
         }
-        QLocalSocket socket;
-        socket.connectToServer(m_path);
-        if (!socket.waitForConnected(kConnectMs)) {
+        const int fd = ConnectTo(m_path, kConnectMs);
+        if (fd < 0) {
             // Nobody listens: a socket left by a program that died must not be in the way.
-            QLocalServer::removeServer(m_path);
-            if (m_server.listen(m_path)) {
-                return Outcome::Listening;
-            }
-            m_error = QStringLiteral("%1: %2").arg(m_path, m_server.errorString());
-            return Outcome::Alone;
+            return Listen() ? Outcome::Listening : Outcome::Alone;
         }
         lock.unlock();
-        switch (Deliver(socket, request)) {
+        StartRequest handed = request;
+        if (handed.Empty()) {
+            handed.show = true;
+        }
+        const Delivery delivery = Deliver(fd, EncodeHandOver(handed));
+        close(fd);
+        switch (delivery) {
         case Delivery::Taken:
             return Outcome::HandedOver;
         case Delivery::Unanswered:
@@ -84,54 +169,99 @@ SingleInstance::Outcome SingleInstance::Claim(const StartRequest& request) {
     return Outcome::NoAnswer;
 }
 
-SingleInstance::Delivery SingleInstance::Deliver(QLocalSocket& socket, const StartRequest& request) {
-    StartRequest handed = request;
-    if (handed.Empty()) {
-        handed.show = true;
+bool SingleInstance::Listen() {
+    sockaddr_un address;
+    if (!Address(m_path, address)) {
+        m_error = QStringLiteral("%1: the path is too long for a socket").arg(m_path);
+        return false;
     }
-    socket.write(QByteArray::fromStdString(EncodeHandOver(handed)));
-    QByteArray answer;
-    QElapsedTimer waited;
-    waited.start();
-    while (!answer.contains('\n') && waited.elapsed() < kAnswerMs) {
-        const bool more = socket.waitForReadyRead(static_cast<int>(kAnswerMs - waited.elapsed()));
-        answer += socket.readAll();
-        if (!more && socket.state() != QLocalSocket::ConnectedState) {
-            break;
+    unlink(address.sun_path);
+    const int fd = NewSocket();
+    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        chmod(address.sun_path, S_IRUSR | S_IWUSR) != 0 || listen(fd, 8) != 0) {
+        m_error = QStringLiteral("%1: %2").arg(m_path, QString::fromLocal8Bit(std::strerror(errno)));
+        if (fd >= 0) {
+            close(fd);
         }
+        return false;
     }
-    if (answer == kHandOverTaken) {
-        return Delivery::Taken;
+    m_listener = fd;
+    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
+    m_listening.reset(notifier);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::Accept);
+    return true;
+}
+
+void SingleInstance::StopListening() {
+    m_listening.reset();
+    m_connections.clear();
+    if (m_listener >= 0) {
+        close(m_listener);
+        m_listener = -1;
+        unlink(QFile::encodeName(m_path).constData());
     }
-    return socket.state() == QLocalSocket::ConnectedState || !answer.isEmpty() ? Delivery::Unanswered
-                                                                               : Delivery::Dropped;
+}
+
+// Sends the message and waits for the answer of the running instance.
+SingleInstance::Delivery SingleInstance::Deliver(int fd, const std::string& message) {
+    if (send(fd, message.data(), message.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(message.size())) {
+        return Delivery::Dropped;
+    }
+    std::string answer;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAnswerMs);
+    while (answer.find('\n') == std::string::npos) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !Await(fd, POLLIN, static_cast<int>(left.count()))) {
+            return Delivery::Unanswered; // still connected, or said only part of an answer
+        }
+        char buffer[64];
+        const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
+        if (got <= 0) {
+            return answer.empty() ? Delivery::Dropped : Delivery::Unanswered;
+        }
+        answer.append(buffer, static_cast<size_t>(got));
+    }
+    return answer == kHandOverTaken ? Delivery::Taken : Delivery::Unanswered;
 }
 
 void SingleInstance::Accept() {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Read(*socket); });
-        // A start that connects and says nothing is not waited for.
-        QTimer::singleShot(kAnswerMs, socket, &QLocalSocket::abort);
+    for (;;) {
+        const int fd = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) {
+            return;
+        }
+        m_connections.push_back(std::make_unique<Connection>(fd, *this));
     }
 }
 
-void SingleInstance::Read(QLocalSocket& socket) {
-    if (!socket.canReadLine()) {
-        if (socket.bytesAvailable() > static_cast<qint64>(kHandOverMaxSize)) {
-            socket.abort();
+void SingleInstance::Read(Connection& connection) {
+    char buffer[kHandOverMaxSize + 1];
+    const ssize_t got = recv(connection.fd, buffer, sizeof buffer, 0);
+    if (got <= 0) {
+        if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+            Drop(connection);
         }
         return;
     }
-    const QByteArray line = socket.readLine(kHandOverMaxSize + 1);
-    const std::optional<StartRequest> request = DecodeHandOver(line.toStdString(), m_maxMinutes);
-    if (!request) {
-        socket.abort();
+    connection.said.append(buffer, static_cast<size_t>(got));
+    const size_t end = connection.said.find('\n');
+    if (end == std::string::npos) {
+        if (connection.said.size() > kHandOverMaxSize) {
+            Drop(connection);
+        }
         return;
     }
-    socket.write(kHandOverTaken);
-    socket.flush();
-    socket.disconnectFromServer();
+    const std::optional<StartRequest> request =
+        DecodeHandOver(connection.said.substr(0, end + 1), m_maxMinutes);
+    if (request) {
+        const std::string taken = kHandOverTaken;
+        send(connection.fd, taken.data(), taken.size(), MSG_NOSIGNAL);
+    }
+    Drop(connection);
+    if (!request) {
+        return;
+    }
     // The answer goes first: a request that opens a modal dialog must not keep the start waiting.
     QMetaObject::invokeMethod(
         this,
@@ -141,4 +271,19 @@ void SingleInstance::Read(QLocalSocket& socket) {
             }
         },
         Qt::QueuedConnection);
+}
+
+// Closes the connection once the notifier that may be calling has returned.
+void SingleInstance::Drop(Connection& connection) {
+    connection.notifier.setEnabled(false);
+    connection.deadline.stop();
+    for (auto it = m_connections.begin(); it != m_connections.end(); ++it) {
+        if (it->get() == &connection) {
+            std::unique_ptr<Connection> gone = std::move(*it);
+            m_connections.erase(it);
+            QMetaObject::invokeMethod(
+                this, [closing = std::shared_ptr<Connection>(std::move(gone))] {}, Qt::QueuedConnection);
+            return;
+        }
+    }
 }

@@ -1,15 +1,17 @@
 #pragma once
 // One running program per user and display. The first start listens on a local socket in the
-// user's runtime folder; a later start hands its request to it and ends.
+// user's runtime folder; a later start hands its request to it and ends. The socket is a plain
+// Unix one on the event loop's notifiers: Qt's network module would load a dozen libraries into
+// a program that sits in the tray all day for this one line.
 #include "platform/command_line.h"
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 
 #include <functional>
-
-class QLocalSocket;
+#include <memory>
+#include <string>
+#include <vector>
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
 
     // maxMinutes: the longest countdown a handed-over request may ask for.
     SingleInstance(QString socketPath, int maxMinutes);
+    ~SingleInstance() override;
 
     // Becomes the instance that listens, or hands the request to the one that does. A start
     // that asks for nothing asks the running instance to bring up its main dialog.
@@ -32,17 +35,22 @@ public:
     // The requests later starts hand over, each delivered through the event loop.
     void OnRequest(std::function<void(const StartRequest&)> handler) { m_handler = std::move(handler); }
     // Later starts find no instance any more (the program is ending).
-    void StopListening() { m_server.close(); }
+    void StopListening();
 
 private:
+    class Connection;
     enum class Delivery { Taken, Unanswered, Dropped };
-    Delivery Deliver(QLocalSocket& socket, const StartRequest& request);
+    static Delivery Deliver(int fd, const std::string& message);
+    bool Listen();
     void Accept();
-    void Read(QLocalSocket& socket);
+    void Read(Connection& connection);
+    void Drop(Connection& connection);
 
     QString m_path;
     int m_maxMinutes;
-    QLocalServer m_server;
+    int m_listener = -1;
+    std::unique_ptr<QObject> m_listening; // the listener's notifier
+    std::vector<std::unique_ptr<Connection>> m_connections;
     QString m_error;
     std::function<void(const StartRequest&)> m_handler;
 };
