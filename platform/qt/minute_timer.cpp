@@ -48,11 +48,11 @@ void MinuteTimer::Start() {
         m_fallback.start(static_cast<int>(ms));
         return;
     }
-    itimerspec spec{};
-    spec.it_value.tv_sec = due;
+    itimerspec when{};
+    when.it_value.tv_sec = due;
     // Cancelled on a change of the system time, which the read then reports as ECANCELED.
-    if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) != 0) {
-        timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &spec, nullptr);
+    if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr) != 0) {
+        timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &when, nullptr);
     }
     m_notifier->setEnabled(true);
 }
@@ -71,11 +71,11 @@ long long MinuteTimer::RemainingMs() const {
     if (m_fd < 0) {
         return m_fallback.isActive() ? m_fallback.remainingTime() : -1;
     }
-    itimerspec spec{};
-    if (!m_notifier->isEnabled() || timerfd_gettime(m_fd, &spec) != 0) {
+    itimerspec when{};
+    if (!m_notifier->isEnabled() || timerfd_gettime(m_fd, &when) != 0) {
         return -1;
     }
-    return spec.it_value.tv_sec * 1000LL + (spec.it_value.tv_nsec + 999999) / 1000000;
+    return when.it_value.tv_sec * 1000LL + (when.it_value.tv_nsec + 999999) / 1000000;
 }
 
 void MinuteTimer::Expired() {
