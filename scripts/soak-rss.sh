@@ -5,18 +5,13 @@
 # resident set size (VmRSS) is printed after each run and must stay within 1 MB of the first.
 # Usage: scripts/soak-rss.sh build/brewdial [runs, default 50]
 set -euo pipefail
-if [ -z "${BREWDIAL_UNDER_XVFB:-}" ]; then
-  export BREWDIAL_UNDER_XVFB=1
-  exec "$(dirname "$0")/../tests/with_xvfb.sh" "$0" "$@"
-fi
+test_name=soak
+time_limit=3600
+source "$(dirname "$0")/../tests/real_program.sh"
+begin_under_xvfb "$@"
 program=$(realpath "$1")
 runs=${2:-50}
-home=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
-export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Quorvane" && chmod 700 "$XDG_RUNTIME_DIR"
-printf '[Daten]\nLED-timer=1\nDisplayIcon=1\n' >"$XDG_CONFIG_HOME/Quorvane/brewdial.conf"
-unset QT_QPA_PLATFORM
+new_profile config LED-timer=1 DisplayIcon=1
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 # Polls: a window that goes while xdotool looks at it would end a --sync search with an error.

@@ -4,13 +4,14 @@
 
 # Runs the including script again under a virtual X server of its own, then gives it a fresh
 # home with a private runtime folder, removed at the end with anything it left running.
+# The whole script may take time_limit seconds (120 unless the script sets it).
 begin_under_xvfb() { # <the script's arguments...>
   if [ -z "${BREWDIAL_UNDER_XVFB:-}" ]; then
     export BREWDIAL_UNDER_XVFB=1
-    exec timeout 120 "$(dirname "$0")/with_xvfb.sh" "$0" "$@"
+    exec timeout "${time_limit:-120}" "$(dirname "${BASH_SOURCE[0]}")/with_xvfb.sh" "$0" "$@"
   fi
   home=$(mktemp -d)
-  trap 'kill -9 $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
+  trap '{ kill -9 $(jobs -p) && wait; } 2>/dev/null; rm -rf "$home"' EXIT
   export XDG_RUNTIME_DIR=$home/runtime
   mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   unset QT_QPA_PLATFORM

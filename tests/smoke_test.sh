@@ -2,19 +2,19 @@
 # Starts the real program under a virtual X server, ends it with the Enter key through its own
 # Close path, and checks the profile it wrote.
 set -euo pipefail
+test_name=smoke
+source "$(dirname "$0")/real_program.sh"
+begin_under_xvfb "$@"
 program=$1
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-timeout 60 "$(dirname "$0")/with_xvfb.sh" bash -c '
-  "$0" & pid=$!
-  # The key release may reach a window that Enter has already closed: that X error is expected.
-  xdotool search --sync --onlyvisible --name "^Brewdial$" windowfocus --sync key Return >/dev/null 2>&1
-  wait $pid' "$program"
+export XDG_CONFIG_HOME=$home/config
 profile=$XDG_CONFIG_HOME/Quorvane/brewdial.conf
-grep -q '^Timermode=0$' "$profile"
-grep -q '^Meldungstext=Hier Text eingeben.$' "$profile"
-grep -q '^MCD1=65280$' "$profile"
+
+"$program" 2>>"$home/stderr" &
+pid=$!
+# The key release may reach a window that Enter has already closed: that X error is expected.
+xdotool search --sync --onlyvisible --name "^Brewdial$" windowfocus --sync key Return >/dev/null 2>&1 || true
+expect_exit 0 "Enter"
+has_value "Timermode=0" "first run"
+has_value "Meldungstext=Hier Text eingeben." "first run"
+has_value "MCD1=65280" "first run"
 echo "smoke: the program started, ended through Enter and wrote $profile"

@@ -4,63 +4,60 @@
 # starts a countdown with its LED-Timer, and "Exit" from the popup ends the program, which writes
 # its profile.
 set -euo pipefail
+test_name=tray
+source "$(dirname "$0")/real_program.sh"
+begin_under_xvfb "$@"
 program=$1
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Quorvane" && chmod 700 "$XDG_RUNTIME_DIR"
-printf '[Daten]\nStart=1\nLED-timer=1\n' > "$XDG_CONFIG_HOME/Quorvane/brewdial.conf"
-unset QT_QPA_PLATFORM
-timeout 90 "$(dirname "$0")/with_xvfb.sh" bash -euo pipefail -c '
-  trayer --edge top --align right --SetDockType false --widthtype pixel --width 120 >/dev/null 2>&1 &
-  for _ in $(seq 100); do xwininfo -root -tree | grep -q '"'"'("panel" "trayer")'"'"' && break; sleep 0.1; done
-  sleep 0.5 # the panel shows a moment before the tray takes its selection
-  "$0" & pid=$!
-  # The icon: the program'"'"'s window inside trayer'"'"'s panel, by its place on the screen.
-  icon=""
-  for _ in $(seq 100); do
-    icon=$(xwininfo -root -tree | awk '"'"'/"panel": \("panel" "trayer"\)/ {inpanel=1; next}
-      inpanel && /\("brewdial" "brewdial"\)/ {split($NF, a, "+"); split($(NF-1), s, "[x+]");
-        print a[2] + int(s[1] / 2), a[3] + int(s[2] / 2); exit}'"'"')
-    [ -n "$icon" ] && break
-    sleep 0.1
+new_profile config Start=1 LED-timer=1
+
+trayer --edge top --align right --SetDockType false --widthtype pixel --width 120 >/dev/null 2>&1 &
+for _ in $(seq 100); do xwininfo -root -tree | grep -q '("panel" "trayer")' && break; sleep 0.1; done
+sleep 0.5 # the panel shows a moment before the tray takes its selection
+"$program" 2>>"$home/stderr" &
+pid=$!
+# The icon: the program's window inside trayer's panel, by its place on the screen.
+icon=""
+for _ in $(seq 100); do
+  icon=$(xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {inpanel=1; next}
+    inpanel && /\("brewdial" "brewdial"\)/ {split($NF, a, "+"); split($(NF-1), s, "[x+]");
+      print a[2] + int(s[1] / 2), a[3] + int(s[2] / 2); exit}')
+  [ -n "$icon" ] && break
+  sleep 0.1
+done
+[ -n "$icon" ] || fail "no tray icon in the panel"
+read -r x y <<< "$icon"
+# Whether a popup menu of the program shows: a top-level window of its own that the window
+# manager does not place (the dialogs and the LED-Timer are placed; the icon is not top-level).
+menu_shows() {
+  local w
+  for w in $(xwininfo -root -children | awk '/\("brewdial" "brewdial"\)/ {print $1}'); do
+    xwininfo -id "$w" | grep -q "Map State: IsViewable" &&
+      xwininfo -id "$w" | grep -q "Override Redirect State: yes" && return 0
   done
-  [ -n "$icon" ] || { echo "no tray icon in the panel" >&2; exit 1; }
-  read -r x y <<< "$icon"
-  # Whether a popup menu of the program shows: a top-level window of its own that the window
-  # manager does not place (the dialogs and the LED-Timer are placed; the icon is not top-level).
-  menu_shows() {
-    local w
-    for w in $(xwininfo -root -children | awk '"'"'/\("brewdial" "brewdial"\)/ {print $1}'"'"'); do
-      xwininfo -id "$w" | grep -q "Map State: IsViewable" &&
-        xwininfo -id "$w" | grep -q "Override Redirect State: yes" && return 0
-    done
-    return 1
-  }
-  # A right-click on the icon, once the last menu has gone; returns when the popup shows.
-  popup() {
-    for _ in $(seq 100); do menu_shows || break; sleep 0.1; done
-    sleep 0.5 # a second press within the double-click time would be a double-click
-    xdotool mousemove "$x" "$y" click 3
-    for _ in $(seq 100); do menu_shows && return 0; sleep 0.1; done
-    echo "no popup menu" >&2
-    return 1
-  }
-  # A busy machine may stretch the two clicks beyond the double-click time: then once more.
-  for _ in 1 2 3; do
-    xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
-    timeout 3 xdotool search --sync --onlyvisible --name "^Brewdial$" >/dev/null && break
-  done
-  xdotool search --onlyvisible --name "^Brewdial$" >/dev/null
-  echo "tray: the double-click showed the dialog"
-  popup
-  xdotool key Down Return
-  timeout 10 xdotool search --sync --onlyvisible --name "^Timer set to: 1 minute" >/dev/null
-  echo "tray: quick timer 1 from the popup opened the LED-Timer"
-  popup
-  xdotool key Up Return
-  wait $pid' "$program"
-profile=$XDG_CONFIG_HOME/Quorvane/brewdial.conf
-grep -q '^Timermode=1$' "$profile"
-grep -q '^Minuten=1$' "$profile"
+  return 1
+}
+# A right-click on the icon, once the last menu has gone; returns when the popup shows.
+popup() {
+  for _ in $(seq 100); do menu_shows || break; sleep 0.1; done
+  sleep 0.5 # a second press within the double-click time would be a double-click
+  xdotool mousemove "$x" "$y" click 3
+  for _ in $(seq 100); do menu_shows && return 0; sleep 0.1; done
+  fail "no popup menu"
+}
+# A busy machine may stretch the two clicks beyond the double-click time: then once more.
+for _ in 1 2 3; do
+  xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
+  timeout 3 xdotool search --sync --onlyvisible --name "^Brewdial$" >/dev/null && break
+done
+xdotool search --onlyvisible --name "^Brewdial$" >/dev/null || fail "the double-click showed no dialog"
+echo "tray: the double-click showed the dialog"
+popup
+xdotool key Down Return
+wait_for_window "^Timer set to: 1 minute"
+echo "tray: quick timer 1 from the popup opened the LED-Timer"
+popup
+xdotool key Up Return
+expect_exit 0 "Exit from the popup"
+has_value "Timermode=1" "Exit"
+has_value "Minuten=1" "Exit"
 echo "tray: Exit from the popup ended the program, which wrote $profile"
