@@ -53,9 +53,19 @@ std::string Describe(CWnd& wnd) {
 // The widget a user action reaches, or null, with the refusal recorded, where the real desktop
 // would not deliver it: a window not shown, a disabled control, or a window that an open modal
 // dialog blocks.
+ScriptedModal* ModalOf(CWnd& wnd) {
+    return dynamic_cast<ScriptedModal*>(&WndAccess::App(wnd).GetServices().modal);
+}
+
+void Refuse(CWnd& wnd, const char* action, const std::string& refusal) {
+    if (ScriptedModal* modal = ModalOf(wnd)) {
+        modal->failures.push_back(std::string(action) + " on " + Describe(wnd) + " refused: " + refusal);
+    }
+}
+
 QWidget* Reachable(CWnd& wnd, const char* action, bool mustBeEnabled = true) {
     QWidget* w = WndAccess::Widget(wnd);
-    auto* modal = dynamic_cast<ScriptedModal*>(&WndAccess::App(wnd).GetServices().modal);
+    ScriptedModal* modal = ModalOf(wnd);
     std::string refusal;
     if (!w) {
         refusal = "no window";
@@ -72,9 +82,7 @@ QWidget* Reachable(CWnd& wnd, const char* action, bool mustBeEnabled = true) {
     if (refusal.empty()) {
         return w;
     }
-    if (modal) {
-        modal->failures.push_back(std::string(action) + " on " + Describe(wnd) + " refused: " + refusal);
-    }
+    Refuse(wnd, action, refusal);
     return nullptr;
 }
 
@@ -155,6 +163,11 @@ void ClickTab(CWnd& tabControl, int index) {
     QWidget* w = Reachable(tabControl, "tab click");
     auto* bar = w ? w->findChild<QTabBar*>() : nullptr;
     if (!bar) {
+        return;
+    }
+    // A tab the bar cuts off cannot be seen, nor clicked where its label is.
+    if (!bar->rect().contains(bar->tabRect(index))) {
+        Refuse(tabControl, "tab click", "tab " + std::to_string(index) + " is cut off");
         return;
     }
     const QPointF at = bar->tabRect(index).center();
