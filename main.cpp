@@ -3,10 +3,10 @@
 #include "app/timer_app.h"
 #include "brewdial_version.h"
 #include "platform/command_line.h"
+#include "platform/diagnostics.h"
 #include "platform/qt_platform.h"
 #include "res/resource.h"
 
-#include <iostream>
 #include <optional>
 
 int main(int argc, char** argv) {
@@ -14,12 +14,12 @@ int main(int argc, char** argv) {
     const CommandLine line =
         ParseCommandLine({argv, argv + argc}, CTimerApp::kMaxCountdownMinutes, kBrewdialVersion);
     if (line.exitStatus) {
-        (*line.exitStatus == 0 ? std::cout : std::cerr) << line.text;
+        (*line.exitStatus == 0 ? WriteOut : WriteError)(line.text);
         return *line.exitStatus;
     }
     QtPlatform platform(argc, argv, kCompanyKey);
     if (!platform.Ok()) {
-        std::cerr << "brewdial: " << platform.Error() << "\n";
+        ReportProblem(platform.Error());
         return 1;
     }
     if (const std::optional<int> status =

@@ -1,11 +1,10 @@
 #include "app/timer_app.h"
 
 #include "app/timer_dlg.h"
+#include "platform/diagnostics.h"
 #include "platform/messages.h"
 #include "res/resource.h"
 #include "res/resources.h"
-
-#include <iostream>
 
 CTimerApp::CTimerApp(Services& services, MessageLoop& loop) : CWinApp(services, loop, BrewdialResources()) {}
 
@@ -16,7 +15,7 @@ BOOL CTimerApp::InitInstance() {
     m_pTimerDlg = std::make_unique<CTimerDlg>(*this);
     m_pMainWnd = m_pTimerDlg.get();
     if (!m_pTimerDlg->Create()) {
-        std::cerr << "brewdial: the main window could not be created\n";
+        ReportProblem("the main window could not be created");
         m_exitCode = 1;
         return FALSE;
     }
@@ -24,10 +23,9 @@ BOOL CTimerApp::InitInstance() {
     const bool startHidden = start.nStartMinimized != 0 || start.nStartStayMinimized != 0;
     if (!m_pTimerDlg->m_bTrayHostFound) {
         // Hidden with no icon to click, the program could be reached by nothing.
-        std::cerr << (startHidden
-                          ? "brewdial: no system tray to start minimized in; the main window is shown "
-                            "and the tray icon appears when a tray starts\n"
-                          : "brewdial: no system tray; the tray icon appears when a tray starts\n");
+        ReportProblem(startHidden ? "no system tray to start minimized in; the main window is shown and the "
+                                    "tray icon appears when a tray starts"
+                                  : "no system tray; the tray icon appears when a tray starts");
     }
     if (!startHidden || !m_pTimerDlg->m_bTrayHostFound) {
         m_pTimerDlg->ShowWindow(SW_SHOW);

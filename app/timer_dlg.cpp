@@ -4,6 +4,7 @@
 #include "indicators/countup_dlg.h"
 #include "indicators/led_timer_dlg.h"
 #include "platform/app.h"
+#include "platform/diagnostics.h"
 #include "platform/messages.h"
 #include "platform/services.h"
 #include "res/resource.h"
@@ -12,8 +13,6 @@
 #include "ui/options_page.h"
 #include "ui/start_page.h"
 #include "ui/timer_page.h"
-
-#include <iostream>
 
 CTimerDlg::CTimerDlg(CWinApp& app) : CDialog(IDD_TIMER_DIALOG, app), m_hIcon(IDR_MAINFRAME) {}
 
@@ -105,7 +104,7 @@ void CTimerDlg::CloseProgram() {
     ProfileStore& profile = GetServices().profile;
     SaveSettings(m_settings, profile);
     if (!profile.Flush()) {
-        std::cerr << "brewdial: the settings could not be written; they are lost\n";
+        ReportProblem("the settings could not be written; they are lost");
     }
     DestroyLedTimer();
     DestroyWindow();

@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "platform/diagnostics.h"
 #include "platform/qt/qt_profile_store.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/session_end.h"
@@ -13,7 +14,6 @@
 
 #include <X11/Xlib.h>
 #include <cstdlib>
-#include <iostream>
 #include <unistd.h>
 
 namespace {
@@ -115,11 +115,11 @@ std::optional<int> QtPlatform::ClaimInstance(const StartRequest& request, int ma
     case SingleInstance::Outcome::HandedOver:
         return 0;
     case SingleInstance::Outcome::NoAnswer:
-        std::cerr << "brewdial: " << instance->Error().toStdString() << "; nothing was started\n";
+        ReportProblem(instance->Error().toStdString() + "; nothing was started");
         return 1;
     case SingleInstance::Outcome::Alone:
-        std::cerr << "brewdial: " << instance->Error().toStdString()
-                  << "; a later start will not find this one and runs on its own\n";
+        ReportProblem(instance->Error().toStdString() +
+                      "; a later start will not find this one and runs on its own");
         break;
     case SingleInstance::Outcome::Listening:
         break;

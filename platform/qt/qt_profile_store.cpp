@@ -1,5 +1,6 @@
 #include "platform/qt/qt_profile_store.h"
 
+#include "platform/diagnostics.h"
 #include "platform/qt/qt_profile_file.h"
 #include "platform/qt/qt_profile_ini.h"
 #include "platform/qt/qt_profile_lock.h"
@@ -10,7 +11,6 @@
 #include <QStringList>
 
 #include <charconv>
-#include <iostream>
 #include <limits>
 #include <system_error>
 
@@ -66,10 +66,6 @@ bool IntFromInteger(const QVariant& v, int& out) {
     }
 }
 
-void Report(const std::string& text) {
-    std::cerr << "brewdial: " << text << "\n";
-}
-
 } // namespace
 
 struct QtProfileStore::State {
@@ -107,12 +103,12 @@ void QtProfileStore::LoadOnce() {
     const ProfileBytes file = ReadProfileFile(m_state->path);
     m_state->diskIdentity = file.identity;
     if (!file.problem.empty()) {
-        Report("the settings file " + m_state->path.toStdString() + " is " + file.problem +
-               "; the defaults are used");
+        ReportProblem("the settings file " + m_state->path.toStdString() + " is " + file.problem +
+                      "; the defaults are used");
     }
     std::optional<ProfileValues> values = ParseProfileText(file.bytes);
     if (!values) {
-        Report("no temporary folder to read the settings in; the defaults are used");
+        ReportProblem("no temporary folder to read the settings in; the defaults are used");
         return;
     }
     m_state->values = std::move(*values);

@@ -1,3 +1,4 @@
+#include "platform/diagnostics.h"
 #include "platform/messages.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/sound_player.h"
@@ -8,7 +9,6 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
-#include <iostream>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -114,7 +114,7 @@ bool QtSoundService::LoadPlayerLibrary() {
     void* library = dlopen(m_playerLibrary.c_str(), RTLD_NOW | RTLD_LOCAL);
     void* entry = library ? dlsym(library, kCreateSoundPlayer) : nullptr;
     if (!entry) {
-        std::cerr << "brewdial: the sound player cannot be loaded: " << dlerror() << "\n";
+        ReportProblem(std::string("the sound player cannot be loaded: ") + dlerror());
         return false;
     }
     m_createPlayer = reinterpret_cast<SoundPlayer* (*)()>(entry);
@@ -128,7 +128,7 @@ bool QtSoundService::PlaySound(const std::string& path, UINT flags) {
         return false; // never a default sound
     }
     if (!m_serverAnswers()) {
-        std::cerr << "brewdial: no sound server is running; " << path << " is not played\n";
+        ReportProblem("no sound server is running; " + path + " is not played");
         return false;
     }
     if (!m_player) {
@@ -139,7 +139,7 @@ bool QtSoundService::PlaySound(const std::string& path, UINT flags) {
     }
     // Without an output device a sound effect claims to play for ever, so nothing is started.
     if (!m_player->HasOutput()) {
-        std::cerr << "brewdial: the sound server offers no output; " << path << " is not played\n";
+        ReportProblem("the sound server offers no output; " + path + " is not played");
         return false;
     }
     return (flags & SND_ASYNC) ? m_player->PlayAsync(file) : m_player->PlayToEnd(file, durationMs + 2000);
