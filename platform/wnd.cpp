@@ -4,6 +4,7 @@
 #include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/qt/frame_window.h"
+#include "platform/qt/text_shaping.h"
 #include "platform/qt/widgets.h"
 #include "platform/qt/wnd_access.h"
 #include "platform/services.h"
@@ -34,6 +35,7 @@ void SetWidgetText(QWidget* w, const std::string& text) {
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setProperty(kRawTextProperty, q);
         label->setText(WithoutMnemonic(text));
+        ShapeAsTextNeeds(label, label->text());
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(q);
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {

@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "platform/qt/accessible_up_down.h"
 #include "platform/qt/progress_bar.h"
+#include "platform/qt/text_shaping.h"
 #include "platform/qt/wnd_access.h"
 #include "platform/services.h"
 
@@ -183,7 +184,10 @@ private:
 } // namespace
 
 LineEdit::LineEdit(QWidget* parent, bool digitsOnly) : QLineEdit(parent), m_digitsOnly(digitsOnly) {
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { m_accepted = text; });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_accepted = text;
+        ShapeAsTextNeeds(this, text);
+    });
     setValidator(new UserInputFilter(*this));
 }
 
@@ -224,6 +228,7 @@ MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent) {
     // takes seconds.
     connect(document(), &QTextDocument::contentsChange, this,
             [this](int position, int, int added) { HoldToLimit(position, added); });
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { ShapeAsTextNeeds(this, toPlainText()); });
 }
 
 // Drops the end of what came in, never half a character.
@@ -448,6 +453,8 @@ QFont TemplateFont(const DialogTemplate& tmpl) {
         font.setFamily(QString::fromStdString(tmpl.font));
     }
     font.setPointSize(tmpl.pointSize);
+    // The program's own texts need no shaping; edits and statics follow what they are given.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
