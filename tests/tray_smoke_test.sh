@@ -10,21 +10,25 @@ begin_under_xvfb "$@"
 program=$1
 new_profile config Start=1 LED-timer=1
 
-trayer --edge top --align right --SetDockType false --widthtype pixel --width 120 >/dev/null 2>&1 &
-for _ in $(seq 100); do xwininfo -root -tree | grep -q '("panel" "trayer")' && break; sleep 0.1; done
+trayer --edge top --align right --SetDockType false --widthtype pixel --width 120 2>"$home/trayer-stderr" >/dev/null &
+panel_shows() { xwininfo -root -tree | grep -q '("panel" "trayer")'; }
+for _ in $(seq 100); do panel_shows && break; sleep 0.1; done
+panel_shows || fail "trayer showed no panel"
 sleep 0.5 # the panel shows a moment before the tray takes its selection
 "$program" 2>>"$home/stderr" &
 pid=$!
-# The icon: the program's window inside trayer's panel, by its place on the screen.
+# The icon: the program's window inside trayer's panel, by its place on the screen. A tray that
+# takes its selection late still gets the icon, when it comes.
 icon=""
-for _ in $(seq 100); do
-  icon=$(xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {inpanel=1; next}
+for _ in $(seq 200); do
+  icon=$(xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {inpanel=1; depth=match($0, /[^ ]/); next}
+    inpanel && match($0, /[^ ]/) <= depth {inpanel=0}
     inpanel && /\("brewdial" "brewdial"\)/ {split($NF, a, "+"); split($(NF-1), s, "[x+]");
       print a[2] + int(s[1] / 2), a[3] + int(s[2] / 2); exit}')
   [ -n "$icon" ] && break
   sleep 0.1
 done
-[ -n "$icon" ] || fail "no tray icon in the panel"
+[ -n "$icon" ] || fail "no tray icon in the panel; windows: $(xwininfo -root -tree | grep -E 'trayer|brewdial' | tr -s ' ')"
 read -r x y <<< "$icon"
 # Whether a popup menu of the program shows: a top-level window of its own that the window
 # manager does not place (the dialogs and the LED-Timer are placed; the icon is not top-level).
