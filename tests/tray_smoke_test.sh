@@ -12,7 +12,7 @@ new_profile config Start=1 LED-timer=1
 
 trayer --edge top --align right --SetDockType false --widthtype pixel --width 120 2>"$home/trayer-stderr" >/dev/null &
 panel_shows() { xwininfo -root -tree | grep -q '("panel" "trayer")'; }
-for _ in $(seq 100); do panel_shows && break; sleep 0.1; done
+for _ in $(seq 200); do panel_shows && break; sleep 0.1; done
 panel_shows || fail "trayer showed no panel"
 sleep 0.5 # the panel shows a moment before the tray takes its selection
 "$program" 2>>"$home/stderr" &
