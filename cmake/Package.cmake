@@ -16,9 +16,9 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The OpenGL library check opens these at run time, where dpkg-shlibdeps cannot see them;
-# the found dependencies are added to this list.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libglu1-mesa")
+# Opened at run time (by the OpenGL library check and for display modes), where dpkg-shlibdeps
+# cannot see them; the found dependencies are added to this list.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libglu1-mesa, libxrandr2")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BREWDIAL_HOMEPAGE})
 

@@ -1,9 +1,7 @@
 #include "platform/qt/xrandr_modes.h"
 
 #include "platform/messages.h"
-
-#include <X11/Xlib.h>
-#include <X11/extensions/Xrandr.h>
+#include "platform/qt/xrandr_library.h"
 
 namespace {
 
@@ -29,10 +27,11 @@ template <class Requests> bool WithoutXErrors(Display* display, Requests&& reque
 }
 
 struct ScreenResources {
-    ScreenResources(Display* display, Window root) : res(XRRGetScreenResourcesCurrent(display, root)) {}
+    ScreenResources(Display* display, Window root)
+        : res(XRandr()->GetScreenResourcesCurrent(display, root)) {}
     ~ScreenResources() {
         if (res) {
-            XRRFreeScreenResources(res);
+            XRandr()->FreeScreenResources(res);
         }
     }
     ScreenResources(const ScreenResources&) = delete;
@@ -42,10 +41,10 @@ struct ScreenResources {
 
 struct OutputInfo {
     OutputInfo(Display* display, XRRScreenResources* res, RROutput output)
-        : info(XRRGetOutputInfo(display, res, output)) {}
+        : info(XRandr()->GetOutputInfo(display, res, output)) {}
     ~OutputInfo() {
         if (info) {
-            XRRFreeOutputInfo(info);
+            XRandr()->FreeOutputInfo(info);
         }
     }
     OutputInfo(const OutputInfo&) = delete;
@@ -55,10 +54,10 @@ struct OutputInfo {
 
 struct CrtcInfo {
     CrtcInfo(Display* display, XRRScreenResources* res, RRCrtc crtc)
-        : info(XRRGetCrtcInfo(display, res, crtc)) {}
+        : info(XRandr()->GetCrtcInfo(display, res, crtc)) {}
     ~CrtcInfo() {
         if (info) {
-            XRRFreeCrtcInfo(info);
+            XRandr()->FreeCrtcInfo(info);
         }
     }
     CrtcInfo(const CrtcInfo&) = delete;
@@ -72,7 +71,7 @@ bool Lit(const XRROutputInfo* info) {
 
 // The output the desktop counts as its main one: the primary output, else the first one lit.
 RROutput MainOutput(Display* display, Window root, XRRScreenResources* res) {
-    const RROutput primary = XRRGetOutputPrimary(display, root);
+    const RROutput primary = XRandr()->GetOutputPrimary(display, root);
     if (primary != 0 && Lit(OutputInfo(display, res, primary).info)) {
         return primary;
     }
@@ -111,6 +110,9 @@ struct XRandrModes::Connection {
 };
 
 std::unique_ptr<XRandrModes> XRandrModes::Open() {
+    if (!XRandr()) {
+        return nullptr;
+    }
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         return nullptr;
@@ -121,8 +123,8 @@ std::unique_ptr<XRandrModes> XRandrModes::Open() {
     int errorBase = 0;
     int major = 0;
     int minor = 0;
-    if (!XRRQueryExtension(display, &eventBase, &errorBase) || !XRRQueryVersion(display, &major, &minor) ||
-        major < 1 || (major == 1 && minor < 2)) {
+    if (!XRandr()->QueryExtension(display, &eventBase, &errorBase) ||
+        !XRandr()->QueryVersion(display, &major, &minor) || major < 1 || (major == 1 && minor < 2)) {
         return nullptr;
     }
     x->root = DefaultRootWindow(display);
@@ -183,9 +185,9 @@ int XRandrModes::Change(const DEVMODE& mode) {
     }
     Status status = RRSetConfigFailed;
     const bool clean = WithoutXErrors(m_x->display, [&] {
-        status = XRRSetCrtcConfig(m_x->display, screen.res, out.info->crtc, CurrentTime, crtc.info->x,
-                                  crtc.info->y, wanted, crtc.info->rotation, crtc.info->outputs,
-                                  crtc.info->noutput);
+        status = XRandr()->SetCrtcConfig(m_x->display, screen.res, out.info->crtc, CurrentTime, crtc.info->x,
+                                         crtc.info->y, wanted, crtc.info->rotation, crtc.info->outputs,
+                                         crtc.info->noutput);
     });
     if (!clean || status != RRSetConfigSuccess) {
         return DISP_CHANGE_FAILED;
@@ -212,8 +214,9 @@ int XRandrModes::Restore() {
     }
     Status status = RRSetConfigFailed;
     const bool clean = WithoutXErrors(m_x->display, [&] {
-        status = XRRSetCrtcConfig(m_x->display, screen.res, m_x->crtc, CurrentTime, m_x->x, m_x->y, m_x->mode,
-                                  m_x->rotation, m_x->outputs.data(), static_cast<int>(m_x->outputs.size()));
+        status = XRandr()->SetCrtcConfig(m_x->display, screen.res, m_x->crtc, CurrentTime, m_x->x, m_x->y,
+                                         m_x->mode, m_x->rotation, m_x->outputs.data(),
+                                         static_cast<int>(m_x->outputs.size()));
     });
     if (!clean || status != RRSetConfigSuccess) {
         return DISP_CHANGE_FAILED;

@@ -8,7 +8,8 @@
 
 class XRandrModes {
 public:
-    // Null when the X server named by DISPLAY cannot be reached or has no XRandR 1.2.
+    // Null when the X server named by DISPLAY cannot be reached or has no XRandR 1.2, or when
+    // libXrandr is missing.
     static std::unique_ptr<XRandrModes> Open();
     ~XRandrModes();
     XRandrModes(const XRandrModes&) = delete;
