@@ -6,6 +6,7 @@
 #include "platform/qt/frame_window.h"
 #include "platform/qt/text_shaping.h"
 #include "platform/qt/widgets.h"
+#include "platform/qt/window_title.h"
 #include "platform/qt/wnd_access.h"
 #include "platform/services.h"
 
@@ -27,7 +28,7 @@ constexpr const char* kRawTextProperty = "brewdialRawText";
 void SetWidgetText(QWidget* w, const std::string& text) {
     const QString q = QString::fromStdString(text);
     if (w->isWindow()) {
-        w->setWindowTitle(q);
+        SetWindowTitleQuietly(w, q);
     } else if (auto* edit = qobject_cast<LineEdit*>(w)) {
         edit->SetTextAsProgram(q);
     } else if (auto* multi = qobject_cast<QPlainTextEdit*>(w)) {

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages Brewdial needs to build, run and test.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev
-  qt6-multimedia-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libxrandr-dev libgtest-dev
+  qt6-multimedia-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libxrandr-dev libxcb1-dev libgtest-dev
   xvfb xauth xdotool fonts-dejavu-core
   inotify-tools                  # the session-end test counts the profile's writes
   trayer x11-utils               # the tray smoke test docks the icon in a real tray and finds it
