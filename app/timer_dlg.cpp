@@ -117,13 +117,6 @@ void CTimerDlg::OnTimer(UINT_PTR id) {
         ScheduleClock(); // for the next minute; the one-shot timer is spent
     } else if (id == IDT_TICK) {
         OnCountdownTick();
-        // While the countdown ticks, the clock wakes with the tick that finds a new minute.
-        if (m_bTimerRunning && IsWindowVisible()) {
-            const TimeOfDay now = GetServices().clock.Now();
-            if (ClockText(now.hour, now.minute) != m_strClock) {
-                OnTimer(IDT_CLOCK);
-            }
-        }
     }
 }
 
@@ -132,15 +125,12 @@ void CTimerDlg::OnShowWindow(BOOL bShow, UINT) {
         UpdateClock(); // it slept while nobody could see it
     }
     ScheduleClock();
-    if (m_bTimerRunning) {
-        DeferQuietTicks(); // shown, the clock needs a tick each second
-    }
 }
 
 // The clock shows hours and minutes and the alarm compares them, so the clock wakes only when
-// the minute changes, and only while the dialog shows or an alarm waits.
+// the minute changes, and only while the dialog shows or an alarm waits, whatever else runs.
 void CTimerDlg::ScheduleClock() {
-    if (m_bTimerRunning || (!m_bAlarmArmed && !IsWindowVisible())) {
+    if (!m_bAlarmArmed && !IsWindowVisible()) {
         KillTimer(IDT_CLOCK);
     } else if (m_bAlarmArmed && AlarmIsThisMinute()) {
         SetTimer(IDT_CLOCK, 1000); // an alarm set for this very minute: checked within a second

@@ -168,8 +168,8 @@ private:
     void ExpireCountdown();
     // Tells the tick timer how many of the ticks ahead change nothing on their own, so that the
     // program need not wake for them; they are counted all the same.
-    void DeferQuietTicks();
-    UINT QuietTicksAhead();
+    UINT QuietExpirations(UINT_PTR id) override;
+    UINT QuietTicksAhead() const;
     void PrepareAlarmSound();
     void PlayAlarmSound();
     void ShowAlarmNotice();

@@ -7,9 +7,6 @@
 
 void CTimerDlg::OnPause() {
     if (m_bTimerRunning) {
-        CatchUpTimer(IDT_TICK); // the ticks due by now come first, as their messages would have
-    }
-    if (m_bTimerRunning) {
         if (!m_bPaused) {
             Show3DPaused(true);
             if (m_bLedOpen) {
@@ -37,7 +34,6 @@ void CTimerDlg::OnPause() {
             }
             m_bPaused = false;
         }
-        DeferQuietTicks();
     } else if (m_bCountupRunning) {
         if (!m_bPaused) {
             m_bPaused = true;

@@ -56,7 +56,6 @@ void CTimerDlg::StopCountdown() {
     CloseLedTimer();
     m_bTimerRunning = false;
     KillTimer(IDT_TICK);
-    ScheduleClock();
     ClearPause();
     ShowIdleTexts();
     ShowIdleTray();
@@ -161,9 +160,7 @@ void CTimerDlg::StartCountdown() {
     }
     RefreshTimerPage();
     SetTimer(IDT_TICK, 250);
-    ScheduleClock(); // the clock now rides on the tick
     m_nTotalTicks = minutes * 240;
-    DeferQuietTicks();
     PrepareAlarmSound();
 }
 

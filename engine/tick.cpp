@@ -10,7 +10,6 @@ void CTimerDlg::OnCountdownTick() {
         return;
     }
     if (m_bPaused) {
-        DeferQuietTicks();
         return; // a paused tick is not counted: the remaining time stands still
     }
     ++m_nTicks;
@@ -24,30 +23,27 @@ void CTimerDlg::OnCountdownTick() {
     }
     if (m_nTicks == m_nTotalTicks) {
         ExpireCountdown();
-    } else {
-        DeferQuietTicks();
     }
 }
 
-void CTimerDlg::DeferQuietTicks() {
-    DeferTimer(IDT_TICK, QuietTicksAhead());
+UINT CTimerDlg::QuietExpirations(UINT_PTR id) {
+    return id == IDT_TICK && m_bTimerRunning ? QuietTicksAhead() : 0;
 }
 
 // A tick changes something when it moves the LED-Timer (each fourth tick: a whole second),
-// the 3D-Timer's disk (every tick), the tray's status icon or ends the run. While the dialog
-// shows, each fourth tick also carries the status-bar clock. A paused run changes nothing.
-UINT CTimerDlg::QuietTicksAhead() {
+// the 3D-Timer's disk (every tick), the tray's status icon or ends the run. A paused run
+// changes nothing.
+UINT CTimerDlg::QuietTicksAhead() const {
     if (m_bPaused) {
         return UINT_MAX;
     }
     if (m_b3DOpen) {
         return 0;
     }
-    const bool eachSecond = m_bLedOpen || IsWindowVisible();
     constexpr UINT kLookAhead = 240; // a minute: a long run with nothing to show wakes once a minute
     UINT quiet = 0;
     for (int tick = m_nTicks + 1; tick < m_nTotalTicks && quiet < kLookAhead; ++tick, ++quiet) {
-        if ((eachSecond && tick % 4 == 0) ||
+        if ((m_bLedOpen && tick % 4 == 0) ||
             (m_bIconStatus && StatusIconStepsAt(m_nIconStage, tick, m_nTotalTicks))) {
             break;
         }
@@ -60,7 +56,6 @@ void CTimerDlg::ExpireCountdown() {
     m_bInactive = true;
     m_bTimerRunning = false;
     KillTimer(IDT_TICK);
-    ScheduleClock();       // on its own again, through the notice
     m_bIconStatus = false; // the last status icon stays in the tray while the notice is open
     PlayAlarmSound();
     Close3DTimer();

@@ -23,11 +23,11 @@ public:
     // boundary, or at once when the clock is set or the machine wakes from sleep. KillTimer
     // ends it like any other; setting either kind replaces the other under the same id.
     virtual void SetMinuteTimer(CWnd& wnd, UINT_PTR id) = 0;
-    // The next `quiet` expirations of a timer change nothing on their own: the program need not
-    // wake for them. They still reach OnTimer, each in turn, just before the next expiration
-    // that is not quiet, or when CatchUpTimer asks for those due by now.
-    virtual void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) = 0;
-    virtual void CatchUpTimer(CWnd& wnd, UINT_PTR id) = 0;
+    // Every expiration reaches CWnd::OnTimer exactly once and in order, late rather than never.
+    // Those the window calls quiet (CWnd::QuietExpirations, asked whenever the program is about
+    // to wait) need not wake the program: they come, each in turn, with the next one that is not
+    // quiet, or when DeliverDue asks for everything due by now.
+    virtual void DeliverDue() = 0;
     virtual void KillTimer(CWnd& wnd, UINT_PTR id) = 0;
     virtual void KillAllTimers(CWnd& wnd) = 0;
 };

@@ -318,19 +318,12 @@ void CWnd::SetMinuteTimer(UINT_PTR id) {
     GetServices().timers.SetMinuteTimer(*this, id);
 }
 
-void CWnd::DeferTimer(UINT_PTR id, UINT quiet) {
-    GetServices().timers.DeferTimer(*this, id, quiet);
-}
-
-void CWnd::CatchUpTimer(UINT_PTR id) {
-    GetServices().timers.CatchUpTimer(*this, id);
-}
-
 void CWnd::KillTimer(UINT_PTR id) {
     GetServices().timers.KillTimer(*this, id);
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    GetServices().timers.DeliverDue(); // the expirations due before this message come first
     if (message == WM_COMMAND) {
         return OnCmdMsg(static_cast<UINT>(wParam)) ? 1 : 0;
     }
@@ -350,6 +343,10 @@ LRESULT CWnd::OnRegisteredMessage(UINT, WPARAM, LPARAM) {
 }
 
 void CWnd::OnTimer(UINT_PTR) {}
+
+UINT CWnd::QuietExpirations(UINT_PTR) {
+    return 0;
+}
 
 void CWnd::OnShowWindow(BOOL, UINT) {}
 

@@ -51,10 +51,6 @@ public:
     UINT_PTR SetTimer(UINT_PTR id, UINT ms);
     // Timer id fires once, as soon as the local time reads a new minute.
     void SetMinuteTimer(UINT_PTR id);
-    // The next `quiet` expirations of timer id change nothing on their own (see TimerService).
-    void DeferTimer(UINT_PTR id, UINT quiet);
-    // Delivers the deferred expirations of timer id that are due by now.
-    void CatchUpTimer(UINT_PTR id);
     void KillTimer(UINT_PTR id);
 
     // A window message: WM_COMMAND (the command id in wParam) or a registered message such as
@@ -66,6 +62,9 @@ public:
 
 protected:
     virtual void OnTimer(UINT_PTR id);
+    // How many of timer id's next expirations change nothing on their own, so that the program
+    // need not wake for them (see TimerService). None, unless the window knows better.
+    virtual UINT QuietExpirations(UINT_PTR id);
     // The window has just been shown or hidden, by the program or by the desktop.
     virtual void OnShowWindow(BOOL bShow, UINT nStatus);
     virtual void OnClose();

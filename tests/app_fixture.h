@@ -31,6 +31,12 @@ protected:
     // A double-click on the tray icon: with the default setting it brings back the dialog.
     void DoubleClickTray() { env->tray.Click(WM_LBUTTONDBLCLK); }
     void Advance(long long ms) { env->clock.Advance(ms); }
+    // The quarter-second ticks the countdown has counted by now, the quiet ones it slept
+    // through included, as the user would find them when looking.
+    int TicksCounted() {
+        env->clock.DeliverDue();
+        return Dlg().m_nTicks;
+    }
     std::string StatusText(int part) { return Dlg().m_statusBar.GetText(part); }
     std::string ControlText(int controlId);
     bool ControlVisible(int controlId);

@@ -50,21 +50,21 @@ TEST_F(CountdownTest, FiveMinuteRunEndsAfterExactly1200CountedTicks) {
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 5 minutes: 02:30");
 
     Ticks(1199 - 600);
-    EXPECT_EQ(Dlg().m_nTicks, 1199);
+    EXPECT_EQ(TicksCounted(), 1199);
     EXPECT_TRUE(Dlg().m_bTimerRunning);
     EXPECT_EQ(env->modal.Pending(), 0u);
 
     int ticksAtNotice = 0;
-    ExpectNotice([&](CDialog&) { ticksAtNotice = Dlg().m_nTicks; });
+    ExpectNotice([&](CDialog&) { ticksAtNotice = TicksCounted(); });
     Ticks(1);
     EXPECT_EQ(ticksAtNotice, 1200);
     EXPECT_FALSE(Dlg().m_bTimerRunning);
 
     // The next run counts from the beginning again.
     StartCountdown("5");
-    EXPECT_EQ(Dlg().m_nTicks, 0);
+    EXPECT_EQ(TicksCounted(), 0);
     Ticks(3);
-    EXPECT_EQ(Dlg().m_nTicks, 3);
+    EXPECT_EQ(TicksCounted(), 3);
 }
 
 TEST_F(CountdownTest, LedShowsWholeSecondsAndItsCaptionClockEverySecond) {
@@ -104,7 +104,7 @@ TEST_F(CountdownTest, ExpirySettlesTheRunBeforeTheNoticeAndRestoresAfterIt) {
         EXPECT_EQ(Dlg().m_settings.nLedTop, 111);
         // Time goes on while the notice is open: the clock runs, nothing else starts or counts.
         Advance(10 * 1000);
-        EXPECT_EQ(Dlg().m_nTicks, 240);
+        EXPECT_EQ(TicksCounted(), 240);
         EXPECT_FALSE(Dlg().IsWindowVisible());
     });
     Ticks(1);
@@ -184,7 +184,7 @@ TEST_F(CountdownTest, RunStartedInsideTheNoticeGoesOn) {
     EXPECT_EQ(env->tray.tip, "Timer set to: 3 minutes");
     // No status icons were asked for this time, so none appear.
     Advance(60 * 1000);
-    EXPECT_EQ(Dlg().m_nTicks, 240);
+    EXPECT_EQ(TicksCounted(), 240);
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
     ExpectNotice();
     Advance(2 * 60 * 1000);

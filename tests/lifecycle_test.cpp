@@ -57,7 +57,7 @@ TEST_F(LifecycleTest, ACountdownAskedForStartsAsAQuickTimerDoes) {
     // What runs is replaced, as by a quick timer.
     app->CarryOut(Countdown(1));
     EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
-    EXPECT_EQ(Dlg().m_nTicks, 0);
+    EXPECT_EQ(TicksCounted(), 0);
     ExpectNotice();
     Advance(60 * 1000);
     EXPECT_FALSE(Dlg().m_bTimerRunning);

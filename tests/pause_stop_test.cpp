@@ -20,7 +20,7 @@ TEST_F(PauseStopTest, PausedCountdownStandsStillAndEndsLaterByThePause) {
     EXPECT_EQ(Led().GetWindowText(), "Paused");
 
     Advance(30 * 1000);
-    EXPECT_EQ(Dlg().m_nTicks, 80);
+    EXPECT_EQ(TicksCounted(), 80);
     EXPECT_EQ(Led().m_progress.GetPos(), 20);
     EXPECT_EQ(Led().GetWindowText(), "Paused");
     EXPECT_TRUE(env->clock.IsRunning(Dlg(), IDT_TICK));
@@ -65,7 +65,7 @@ TEST_F(PauseStopTest, EndingAPausedCountdownLeavesNoPauseBehind) {
     EXPECT_TRUE(IdleButtons());
     StartCountdown("1");
     Ticks(2);
-    EXPECT_EQ(Dlg().m_nTicks, 2);
+    EXPECT_EQ(TicksCounted(), 2);
 }
 
 TEST_F(PauseStopTest, PausedCountupFreezesAndCountsOnASecondAfterTheResume) {

@@ -104,7 +104,7 @@ TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt
     Led().m_progress.GetRange(lower, upper);
     EXPECT_EQ(lower, 0);
     EXPECT_EQ(upper, 1500);
-    EXPECT_EQ(Dlg().m_nTicks, 0);
+    EXPECT_EQ(TicksCounted(), 0);
     Click(IDC_STOP);
 
     StartCountdown("05"); // the minutes as typed

@@ -119,7 +119,7 @@ TEST_F(TrayControlTest, AQuickTimerReplacesWhateverRunsWithAFreshUnpausedCountdo
 
     Advance(30 * 1000);
     ChooseFromPopup(ID_QUICKTIMER3); // over a running countdown: its windows reopen, full time
-    EXPECT_EQ(Dlg().m_nTicks, 0);
+    EXPECT_EQ(TicksCounted(), 0);
     EXPECT_EQ(Dlg().m_nTotalTicks, 5 * 240);
     ASSERT_TRUE(Dlg().m_pLedWnd);
     // A new window (the old one's address may well be reused): its clock starts again.
@@ -134,7 +134,7 @@ TEST_F(TrayControlTest, AQuickTimerReplacesWhateverRunsWithAFreshUnpausedCountdo
     EXPECT_FALSE(Dlg().m_bPaused);
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     Ticks(3);
-    EXPECT_EQ(Dlg().m_nTicks, 3);
+    EXPECT_EQ(TicksCounted(), 3);
 
     ChooseFromPopup(ID_MENU_COUNTUP);
     ASSERT_TRUE(Dlg().m_bCountupRunning);
@@ -200,10 +200,10 @@ TEST_F(TrayControlTest, StopTimerEndsEveryKindOfRunAndKeepsOnlyTheLedTimersPlace
     MoveTo(Led(), 333, 222);
     ChooseFromPopup(ID_MENU_PAUSE);
     Advance(5000);
-    const int ticks = Dlg().m_nTicks;
+    const int ticks = TicksCounted();
     ChooseFromPopup(ID_MENU_STOP); // a paused run
     EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bPaused || Dlg().m_bLedOpen || Dlg().m_bIconStatus);
-    EXPECT_EQ(Dlg().m_nTicks, ticks); // left as it was
+    EXPECT_EQ(TicksCounted(), ticks); // left as it was
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     EXPECT_EQ(env->tray.tip, "Brewdial");
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
@@ -261,7 +261,7 @@ TEST_F(TrayControlTest, TheCloseBoxHidesAndKeepsAnEditedMinutesValueForTheNextRu
     DoubleClickTray();
     EXPECT_EQ(env->tray.tip, "Timer set to: 7 minutes");
     Advance(60 * 1000);
-    EXPECT_EQ(Dlg().m_nTicks, 240); // the countdown goes on while hidden
+    EXPECT_EQ(TicksCounted(), 240); // the countdown goes on while hidden
 }
 
 TEST_F(TrayControlTest, ThePopupWorksInsideTheNoticeAndItsRunGoesOn) {

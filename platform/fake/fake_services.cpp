@@ -12,39 +12,36 @@
 
 void VirtualClock::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
     KillTimer(wnd, id);
-    m_timers.push_back(
-        Timer{&wnd, id, std::max<UINT>(ms, 1), m_now + std::max<UINT>(ms, 1), m_serial++, std::nullopt});
+    Timer t{};
+    t.period = std::max<UINT>(ms, 1);
+    t.schedule.Start(m_now, t.period);
+    t.generation = t.serial = m_serial++;
+    m_timers.emplace(Key{&wnd, id}, t);
 }
 
 void VirtualClock::SetMinuteTimer(CWnd& wnd, UINT_PTR id) {
     KillTimer(wnd, id);
     const long long intoMinute = ((m_now - m_dayStartMs) % 60000 + 60000) % 60000;
-    m_timers.push_back(Timer{&wnd, id, 0, m_now + 60000 - intoMinute, m_serial++, std::nullopt});
-}
-
-void VirtualClock::DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) {
-    for (Timer& t : m_timers) {
-        if (t.wnd == &wnd && t.id == id) {
-            t.quiet = quiet;
-        }
-    }
+    Timer t{};
+    t.minuteDue = m_now + 60000 - intoMinute;
+    t.generation = t.serial = m_serial++;
+    m_timers.emplace(Key{&wnd, id}, t);
 }
 
 void VirtualClock::KillTimer(CWnd& wnd, UINT_PTR id) {
-    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
-                                  [&](const Timer& t) { return t.wnd == &wnd && t.id == id; }),
-                   m_timers.end());
+    m_timers.erase(Key{&wnd, id});
 }
 
 void VirtualClock::KillAllTimers(CWnd& wnd) {
-    m_timers.erase(
-        std::remove_if(m_timers.begin(), m_timers.end(), [&](const Timer& t) { return t.wnd == &wnd; }),
-        m_timers.end());
+    for (auto it = m_timers.begin(); it != m_timers.end();) {
+        it = it->first.first == &wnd ? m_timers.erase(it) : std::next(it);
+    }
 }
 
 size_t VirtualClock::TimerCount() const {
-    return static_cast<size_t>(std::count_if(m_timers.begin(), m_timers.end(),
-                                             [](const Timer& t) { return t.id != kMoveSettledTimer; }));
+    return static_cast<size_t>(std::count_if(m_timers.begin(), m_timers.end(), [](const auto& entry) {
+        return entry.first.second != kMoveSettledTimer;
+    }));
 }
 
 TimeOfDay VirtualClock::Now() {
@@ -56,47 +53,70 @@ TimeOfDay VirtualClock::Now() {
 
 void VirtualClock::SetTimeOfDay(int hour, int minute, int second) {
     m_dayStartMs = m_now - ((hour * 60LL + minute) * 60 + second) * 1000;
-    for (Timer& t : m_timers) {
+    for (auto& [key, t] : m_timers) {
         if (t.period == 0) {
-            t.due = m_now;
+            t.minuteDue = m_now;
         }
     }
 }
 
-long long VirtualClock::WakeAt(const Timer& t) const {
-    return deferQuietTimers && t.quiet ? t.due + static_cast<long long>(*t.quiet) * t.period : t.due;
+long long VirtualClock::WakeAt(const Timer& t) {
+    return t.period == 0 ? t.minuteDue : t.schedule.WakeAt();
 }
 
-void VirtualClock::Deliver(std::vector<Timer>::iterator timer) {
-    CWnd* wnd = timer->wnd;
-    const UINT_PTR id = timer->id;
-    if (timer->period == 0) {
-        m_timers.erase(timer);
-    } else {
-        timer->due += timer->period;
-        timer->serial = m_serial++;
-        // One quiet expiration fewer ahead; UINT_MAX means all of them, until the window says more.
-        if (!timer->quiet || *timer->quiet == 0) {
-            timer->quiet.reset();
-        } else if (*timer->quiet != UINT_MAX) {
-            --*timer->quiet;
+long long VirtualClock::NextDue(const Timer& t) {
+    return t.period == 0 ? t.minuteDue : t.schedule.NextDue();
+}
+
+// As the real event loop does before it waits: every window says again which of its timers'
+// expirations are quiet.
+void VirtualClock::Rearm() {
+    for (auto& [key, t] : m_timers) {
+        if (t.period != 0 && !t.delivering) {
+            t.schedule.Defer(WndAccess::QuietExpirations(*key.first, key.second));
         }
     }
-    WndAccess::Timer(*wnd, id); // may kill or set timers, or advance the clock itself
+}
+
+// Delivers every expiration of one timer due by now, each in turn, until the timer ends.
+void VirtualClock::Deliver(Key key) {
+    Timer& t = m_timers.at(key);
+    if (t.period == 0) {
+        m_timers.erase(key);
+        WndAccess::Timer(*key.first, key.second);
+        return;
+    }
+    const unsigned long long generation = t.generation;
+    t.delivering = true;
+    for (;;) {
+        // Each delivery may kill or set timers, or advance the clock itself.
+        auto found = m_timers.find(key);
+        if (found == m_timers.end() || found->second.generation != generation) {
+            return;
+        }
+        if (!found->second.schedule.TakeDue(m_now)) {
+            found->second.delivering = false;
+            found->second.serial = m_serial++;
+            return;
+        }
+        WndAccess::Timer(*key.first, key.second);
+    }
 }
 
 void VirtualClock::Advance(long long ms) {
     const long long end = m_now + ms;
     for (;;) {
-        auto next =
-            std::min_element(m_timers.begin(), m_timers.end(), [this](const Timer& a, const Timer& b) {
-                return WakeAt(a) != WakeAt(b) ? WakeAt(a) < WakeAt(b) : a.serial < b.serial;
-            });
-        if (next == m_timers.end() || WakeAt(*next) > end) {
+        Rearm();
+        auto next = std::min_element(m_timers.begin(), m_timers.end(), [](const auto& a, const auto& b) {
+            const long long wakeA = WakeAt(a.second);
+            const long long wakeB = WakeAt(b.second);
+            return wakeA != wakeB ? wakeA < wakeB : a.second.serial < b.second.serial;
+        });
+        if (next == m_timers.end() || WakeAt(next->second) > end) {
             break;
         }
-        m_now = std::max(m_now, WakeAt(*next));
-        Deliver(next);
+        m_now = std::max(m_now, WakeAt(next->second));
+        Deliver(next->first);
         if (m_now > end) {
             return;
         }
@@ -104,24 +124,24 @@ void VirtualClock::Advance(long long ms) {
     m_now = end;
 }
 
-void VirtualClock::CatchUpTimer(CWnd& wnd, UINT_PTR id) {
-    for (;;) {
-        auto timer = std::find_if(m_timers.begin(), m_timers.end(),
-                                  [&](const Timer& t) { return t.wnd == &wnd && t.id == id; });
-        if (timer == m_timers.end() || timer->due > m_now) {
-            return;
+void VirtualClock::DeliverDue() {
+    std::vector<std::pair<long long, Key>> due;
+    for (const auto& [key, t] : m_timers) {
+        if (t.period != 0 && !t.delivering && t.schedule.NextDue() <= m_now) {
+            due.emplace_back(t.schedule.NextDue(), key);
         }
-        Deliver(timer);
+    }
+    std::sort(due.begin(), due.end());
+    for (const auto& [when, key] : due) {
+        if (m_timers.count(key) != 0) { // an earlier delivery may have ended it
+            Deliver(key);
+        }
     }
 }
 
 const VirtualClock::Timer* VirtualClock::Find(const CWnd& wnd, UINT_PTR id) const {
-    for (const Timer& t : m_timers) {
-        if (t.wnd == &wnd && t.id == id) {
-            return &t;
-        }
-    }
-    return nullptr;
+    auto found = m_timers.find(Key{const_cast<CWnd*>(&wnd), id});
+    return found == m_timers.end() ? nullptr : &found->second;
 }
 
 bool VirtualClock::IsRunning(const CWnd& wnd, UINT_PTR id) const {
@@ -138,14 +158,15 @@ bool VirtualClock::IsMinuteTimer(const CWnd& wnd, UINT_PTR id) const {
     return t && t->period == 0;
 }
 
-std::optional<UINT> VirtualClock::Quiet(const CWnd& wnd, UINT_PTR id) const {
-    const Timer* t = Find(wnd, id);
-    return t ? t->quiet : std::nullopt;
-}
-
 std::optional<long long> VirtualClock::DueIn(const CWnd& wnd, UINT_PTR id) const {
     const Timer* t = Find(wnd, id);
-    return t ? std::optional<long long>(t->due - m_now) : std::nullopt;
+    return t ? std::optional<long long>(NextDue(*t) - m_now) : std::nullopt;
+}
+
+std::optional<long long> VirtualClock::WakesIn(const CWnd& wnd, UINT_PTR id) {
+    Rearm();
+    const Timer* t = Find(wnd, id);
+    return t ? std::optional<long long>(WakeAt(*t) - m_now) : std::nullopt;
 }
 
 void ScriptedModal::ExpectDialog(int templateId, DialogScript script) {

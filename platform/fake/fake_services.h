@@ -3,6 +3,7 @@
 // sound, a fixed screen, and the real profile store in a temporary folder.
 #include "platform/app.h"
 #include "platform/messages.h"
+#include "platform/qt/expiry_schedule.h"
 #include "platform/services.h"
 
 #include <deque>
@@ -13,23 +14,23 @@
 #include <string>
 #include <vector>
 
-// Window timers and the time of day on one virtual clock that only Advance moves.
+// Window timers and the time of day on one virtual clock that only Advance moves. The window
+// timers keep the real timers' schedule: quiet expirations wait for the first one that is not,
+// or for DeliverDue, and every expiration comes exactly once.
 class VirtualClock : public TimerService, public LocalClock {
 public:
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
     void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
-    // Quiet expirations come on time, as the real timers make it look to the window, unless
-    // deferQuietTimers is set: then they wait for the next one that is not quiet, as on the
-    // desktop. Quiet tells the window's last word for tests to check.
-    void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) override;
-    void CatchUpTimer(CWnd& wnd, UINT_PTR id) override;
-    bool deferQuietTimers = false;
+    void DeliverDue() override;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     TimeOfDay Now() override;
 
-    // Moves time on, delivering every due timer in time order.
+    // Moves time on, waking the program when the real timers would and delivering what is due.
     void Advance(long long ms);
+    // The process is stopped or too busy to run for ms: time passes and nothing is delivered;
+    // what came due meanwhile comes at the next Advance.
+    void Stall(long long ms) { m_now += ms; }
     // Sets the time of day, as a change of the system time does: minute timers are due at once.
     void SetTimeOfDay(int hour, int minute, int second = 0);
     long long NowMs() const { return m_now; }
@@ -37,26 +38,29 @@ public:
     // The period of a repeating timer; nothing for a minute timer or none.
     std::optional<UINT> Period(const CWnd& wnd, UINT_PTR id) const;
     bool IsMinuteTimer(const CWnd& wnd, UINT_PTR id) const;
-    // Milliseconds until the timer is next due.
+    // Milliseconds until the timer's next expiration is due.
     std::optional<long long> DueIn(const CWnd& wnd, UINT_PTR id) const;
-    // How many expirations after the last one delivered the window said change nothing.
-    std::optional<UINT> Quiet(const CWnd& wnd, UINT_PTR id) const;
+    // Milliseconds until the program wakes for the timer, its window asked as before a wait.
+    std::optional<long long> WakesIn(const CWnd& wnd, UINT_PTR id);
     // The program's timers, without the one the layer keeps for each window.
     size_t TimerCount() const;
 
 private:
+    using Key = std::pair<CWnd*, UINT_PTR>;
     struct Timer {
-        CWnd* wnd;
-        UINT_PTR id;
-        UINT period; // 0: a minute timer, which fires once
-        long long due;
-        unsigned long long serial;
-        std::optional<UINT> quiet; // the window's last word on the expirations ahead
+        UINT period = 0;                   // 0: a minute timer, which fires once
+        long long minuteDue = 0;           // when a minute timer is due
+        ExpirySchedule schedule;           // a repeating timer's expirations
+        unsigned long long generation = 0; // tells a timer set anew under the same key
+        unsigned long long serial = 0;     // orders timers due at the same moment
+        bool delivering = false;
     };
     const Timer* Find(const CWnd& wnd, UINT_PTR id) const;
-    long long WakeAt(const Timer& t) const;
-    void Deliver(std::vector<Timer>::iterator timer);
-    std::vector<Timer> m_timers;
+    static long long WakeAt(const Timer& t);
+    static long long NextDue(const Timer& t);
+    void Rearm();
+    void Deliver(Key key);
+    std::map<Key, Timer> m_timers;
     long long m_now = 0;
     long long m_dayStartMs = 0; // virtual time at which the day's clock read 0:00:00
     unsigned long long m_serial = 0;

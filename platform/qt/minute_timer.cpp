@@ -2,9 +2,9 @@
 
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <ctime>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -17,9 +17,14 @@ std::time_t NextMinute(std::time_t now) {
     return now - local.tm_sec + 60;
 }
 
+long long MsUntil(const timespec& due, const timespec& now) {
+    return (due.tv_sec - now.tv_sec) * 1000LL + (due.tv_nsec - now.tv_nsec + 999999) / 1000000;
+}
+
 } // namespace
 
-MinuteTimer::MinuteTimer(std::function<void()> onDue) : m_onDue(std::move(onDue)) {
+MinuteTimer::MinuteTimer(std::function<void()> onDue, WallClock wallClock)
+    : m_onDue(std::move(onDue)), m_wallClock(std::move(wallClock)) {
     m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_fd >= 0) {
         m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
@@ -28,7 +33,7 @@ MinuteTimer::MinuteTimer(std::function<void()> onDue) : m_onDue(std::move(onDue)
     } else {
         m_fallback.setSingleShot(true);
         m_fallback.setTimerType(Qt::PreciseTimer);
-        connect(&m_fallback, &QTimer::timeout, this, [this] { m_onDue(); });
+        connect(&m_fallback, &QTimer::timeout, this, &MinuteTimer::Expired);
     }
 }
 
@@ -40,16 +45,17 @@ MinuteTimer::~MinuteTimer() {
 }
 
 void MinuteTimer::Start() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    const std::time_t due = NextMinute(now.tv_sec);
+    m_due = timespec{NextMinute(m_wallClock().tv_sec), 0};
+    Arm();
+}
+
+void MinuteTimer::Arm() {
     if (m_fd < 0) {
-        const long long ms = (due - now.tv_sec) * 1000LL - now.tv_nsec / 1000000;
-        m_fallback.start(static_cast<int>(ms));
+        m_fallback.start(static_cast<int>(std::max(MsUntil(m_due, m_wallClock()), 0LL)));
         return;
     }
     itimerspec when{};
-    when.it_value.tv_sec = due;
+    when.it_value = m_due;
     // Cancelled on a change of the system time, which the read then reports as ECANCELED.
     if (timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr) != 0) {
         timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &when, nullptr);
@@ -79,10 +85,22 @@ long long MinuteTimer::RemainingMs() const {
 }
 
 void MinuteTimer::Expired() {
-    std::uint64_t expirations = 0;
-    if (read(m_fd, &expirations, sizeof expirations) < 0 && errno != ECANCELED) {
-        return; // not due after all
+    if (m_fd >= 0) {
+        std::uint64_t expirations = 0;
+        const bool timeChanged = read(m_fd, &expirations, sizeof expirations) < 0 && errno == ECANCELED;
+        if (expirations == 0 && !timeChanged) {
+            return; // not due after all
+        }
+        if (timeChanged) {
+            m_due = m_wallClock(); // the clock was set: whatever minute it reads now is new
+        }
     }
-    m_notifier->setEnabled(false);
+    if (Before(m_wallClock(), m_due)) {
+        Arm(); // woken before the clock it is read from reaches the minute
+        return;
+    }
+    if (m_fd >= 0) {
+        m_notifier->setEnabled(false);
+    }
     m_onDue();
 }

@@ -9,7 +9,7 @@
 #include <dlfcn.h>
 
 TimeOfDay QtLocalClock::Now() {
-    const std::time_t now = std::time(nullptr);
+    const std::time_t now = m_wallClock().tv_sec;
     std::tm local{};
     localtime_r(&now, &local);
     return TimeOfDay{local.tm_hour, local.tm_min};

@@ -1,6 +1,7 @@
 #pragma once
 // The real services, over Qt and the desktop.
 #include "platform/app.h"
+#include "platform/qt/wall_clock.h"
 #include "platform/services.h"
 
 #include <QMessageBox>
@@ -22,11 +23,12 @@ class QDialog;
 
 class QtTimerService : public TimerService {
 public:
+    // Minute timers wait on the wall clock that the time of day is read from.
+    explicit QtTimerService(WallClock wallClock = ReadWallClock) : m_wallClock(std::move(wallClock)) {}
     ~QtTimerService() override;
     void SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) override;
     void SetMinuteTimer(CWnd& wnd, UINT_PTR id) override;
-    void DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) override;
-    void CatchUpTimer(CWnd& wnd, UINT_PTR id) override;
+    void DeliverDue() override;
     void KillTimer(CWnd& wnd, UINT_PTR id) override;
     void KillAllTimers(CWnd& wnd) override;
     // The timer behind a window's id, or null; for looking at how it was made.
@@ -35,13 +37,20 @@ public:
 
 private:
     using Key = std::pair<CWnd*, UINT_PTR>;
+    void WatchTheEventLoop();
+    WallClock m_wallClock;
     std::map<Key, WindowTimer*> m_timers;
     std::map<Key, MinuteTimer*> m_minuteTimers;
+    std::unique_ptr<QObject> m_loopWatch; // ends the watch with the service
 };
 
 class QtLocalClock : public LocalClock {
 public:
+    explicit QtLocalClock(WallClock wallClock = ReadWallClock) : m_wallClock(std::move(wallClock)) {}
     TimeOfDay Now() override;
+
+private:
+    WallClock m_wallClock;
 };
 
 // The icon of a message box of the given MB_ type.

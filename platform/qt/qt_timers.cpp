@@ -3,6 +3,9 @@
 #include "platform/qt/window_timer.h"
 #include "platform/qt/wnd_access.h"
 
+#include <QAbstractEventDispatcher>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -45,24 +48,46 @@ QtTimerService::~QtTimerService() {
 }
 
 void QtTimerService::SetTimer(CWnd& wnd, UINT_PTR id, UINT ms) {
+    WatchTheEventLoop();
     Discard(m_minuteTimers, {&wnd, id});
     WindowTimer*& timer = m_timers[{&wnd, id}];
     if (!timer) {
         CWnd* target = &wnd;
-        timer = new WindowTimer([target, id] { WndAccess::Timer(*target, id); });
+        timer = new WindowTimer([target, id] { WndAccess::Timer(*target, id); },
+                                [target, id] { return WndAccess::QuietExpirations(*target, id); });
     }
     timer->Start(static_cast<int>(ms));
 }
 
-void QtTimerService::DeferTimer(CWnd& wnd, UINT_PTR id, UINT quiet) {
-    if (auto found = m_timers.find({&wnd, id}); found != m_timers.end()) {
-        found->second->Defer(quiet);
+// Whatever the program did since it last waited may have changed which expirations are quiet:
+// each timer asks its window again before the event loop goes to sleep.
+void QtTimerService::WatchTheEventLoop() {
+    if (m_loopWatch) {
+        return;
+    }
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        m_loopWatch = std::make_unique<QObject>();
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_loopWatch.get(), [this] {
+            for (auto& [key, timer] : m_timers) {
+                timer->Rearm();
+            }
+        });
     }
 }
 
-void QtTimerService::CatchUpTimer(CWnd& wnd, UINT_PTR id) {
-    if (auto found = m_timers.find({&wnd, id}); found != m_timers.end()) {
-        found->second->CatchUp();
+void QtTimerService::DeliverDue() {
+    std::vector<std::pair<long long, Key>> due;
+    for (const auto& [key, timer] : m_timers) {
+        if (timer->IsDue()) {
+            due.emplace_back(timer->NextDueNs(), key);
+        }
+    }
+    std::sort(due.begin(), due.end());
+    for (const auto& [when, key] : due) {
+        // An earlier delivery may have ended this timer.
+        if (auto found = m_timers.find(key); found != m_timers.end()) {
+            found->second->CatchUp();
+        }
     }
 }
 
@@ -71,7 +96,7 @@ void QtTimerService::SetMinuteTimer(CWnd& wnd, UINT_PTR id) {
     MinuteTimer*& timer = m_minuteTimers[{&wnd, id}];
     if (!timer) {
         CWnd* target = &wnd;
-        timer = new MinuteTimer([target, id] { WndAccess::Timer(*target, id); });
+        timer = new MinuteTimer([target, id] { WndAccess::Timer(*target, id); }, m_wallClock);
     }
     timer->Start();
 }

@@ -2,46 +2,18 @@
 
 #include <algorithm>
 #include <chrono>
-#include <limits>
-
-void ExpirySchedule::Start(long long now, long long period) {
-    m_period = std::max(period, 1LL);
-    m_next = now + m_period;
-    m_quiet = 0;
-}
-
-void ExpirySchedule::Defer(unsigned quiet) {
-    m_quiet = quiet;
-}
-
-long long ExpirySchedule::WakeAt() const {
-    const long long far = std::numeric_limits<long long>::max();
-    return m_quiet > (far - m_next) / m_period ? far : m_next + m_quiet * m_period;
-}
-
-bool ExpirySchedule::TakeDue(long long now) {
-    if (now < m_next) {
-        return false;
-    }
-    m_next += m_period;
-    if (m_quiet > 0) {
-        --m_quiet;
-    } else if (m_next <= now) {
-        m_next = now + m_period;
-    }
-    return true;
-}
 
 namespace {
 
 constexpr long long kNsPerMs = 1000 * 1000;
 // A wait longer than this wakes the program early; the expirations due then are delivered.
-constexpr long long kLongestWaitMs = 60 * 60 * 1000;
+constexpr long long kLongestWaitNs = 60LL * 60 * 1000 * kNsPerMs;
 
 } // namespace
 
-WindowTimer::WindowTimer(std::function<void()> fire, std::function<long long()> nowNs)
-    : m_fire(std::move(fire)), m_nowNs(std::move(nowNs)) {
+WindowTimer::WindowTimer(std::function<void()> fire, std::function<unsigned()> quiet,
+                         std::function<long long()> nowNs)
+    : m_fire(std::move(fire)), m_quiet(std::move(quiet)), m_nowNs(std::move(nowNs)) {
     if (!m_nowNs) {
         m_nowNs = [] {
             return std::chrono::duration_cast<std::chrono::nanoseconds>(
@@ -61,7 +33,10 @@ void WindowTimer::Start(int periodMs) {
     m_delivering = false;
     m_period = periodMs;
     m_schedule.Start(Now(), periodMs * kNsPerMs);
-    Arm();
+    // The window is still setting itself up: it is asked about quiet expirations once it is done.
+    m_wake.stop();
+    m_armedFor = m_schedule.NextDue();
+    m_wake.start(periodMs);
 }
 
 void WindowTimer::Stop() {
@@ -71,17 +46,20 @@ void WindowTimer::Stop() {
     m_wake.stop();
 }
 
-void WindowTimer::Defer(unsigned quiet) {
-    m_schedule.Defer(quiet);
+void WindowTimer::CatchUp() {
+    if (IsDue()) {
+        Deliver();
+    }
+}
+
+void WindowTimer::Rearm() {
     if (m_active && !m_delivering) {
         Arm();
     }
 }
 
-void WindowTimer::CatchUp() {
-    if (m_active && !m_delivering) {
-        Deliver();
-    }
+bool WindowTimer::IsDue() const {
+    return m_active && !m_delivering && m_schedule.NextDue() <= Now();
 }
 
 void WindowTimer::Deliver() {
@@ -90,16 +68,22 @@ void WindowTimer::Deliver() {
     // Each delivery may stop the timer, set it anew or run a modal loop.
     while (m_active && m_schedule.TakeDue(Now())) {
         m_fire();
+        if (starts != m_starts) {
+            return; // stopped or set anew meanwhile, and armed if need be
+        }
     }
-    if (starts == m_starts) { // else stopped or set anew meanwhile, and armed if need be
-        m_delivering = false;
-        Arm();
-    }
+    m_delivering = false;
+    Arm();
 }
 
 void WindowTimer::Arm() {
+    m_schedule.Defer(m_quiet ? m_quiet() : 0);
+    const long long wakeAt = m_schedule.WakeAt();
+    if (m_wake.isActive() && wakeAt == m_armedFor) {
+        return; // asleep for that already
+    }
+    m_armedFor = wakeAt;
     // Rounded up: the program wakes when the expiration is due, not a moment before.
-    const long long waitNs = std::max(m_schedule.WakeAt() - Now(), 0LL);
-    const long long waitMs = std::min((waitNs + kNsPerMs - 1) / kNsPerMs, kLongestWaitMs);
-    m_wake.start(static_cast<int>(waitMs));
+    const long long waitNs = std::min(std::max(wakeAt - Now(), 0LL), kLongestWaitNs);
+    m_wake.start(static_cast<int>((waitNs + kNsPerMs - 1) / kNsPerMs));
 }

@@ -1,44 +1,33 @@
 #pragma once
-// A window timer whose quiet expirations wait. The window may say that the next few expirations
-// change nothing on their own; the timer then sleeps through them and delivers them, each in
-// turn and in order, just before the first one that is not quiet, or when the window asks to
-// catch up. The window sees every expiration; the program wakes only for those that matter.
+// A window timer whose quiet expirations wait. Whenever the timer goes to sleep it asks its
+// window how many of the next expirations change nothing on their own, and sleeps through
+// them; they are delivered, each in turn and in order, when the first one that is not quiet is
+// due, or earlier when the window is about to hear of something else. The window sees every
+// expiration exactly once; the program wakes only for those that matter.
+#include "platform/qt/expiry_schedule.h"
+
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 
-// Which expirations are due at a given time, and when to wake for them; times in any one unit
-// of a monotonic clock.
-class ExpirySchedule {
-public:
-    void Start(long long now, long long period);
-    // The next `quiet` expirations may wait for the one after them.
-    void Defer(unsigned quiet);
-    // When to wake: at the first expiration that is not quiet.
-    long long WakeAt() const;
-    // Takes the next expiration when it is due at now. Expirations past the first one that is
-    // not quiet, due too after the program was busy, are dropped as a plain timer drops them:
-    // the period then starts again from now.
-    bool TakeDue(long long now);
-
-private:
-    long long m_period = 1;
-    long long m_next = 0;  // when the next expiration is due
-    long long m_quiet = 0; // how many expirations from the next one on may wait
-};
-
 class WindowTimer : public QObject {
 public:
-    // nowNs reads the monotonic clock in nanoseconds; by default the system's.
-    explicit WindowTimer(std::function<void()> fire, std::function<long long()> nowNs = {});
-    // Fires every periodMs from now, with no quiet expirations.
+    // quiet tells how many expirations from the next one on change nothing (none if unset);
+    // nowNs reads the monotonic clock in nanoseconds, by default the system's.
+    explicit WindowTimer(std::function<void()> fire, std::function<unsigned()> quiet = {},
+                         std::function<long long()> nowNs = {});
+    // Fires every periodMs from now.
     void Start(int periodMs);
     void Stop();
-    void Defer(unsigned quiet);
-    // Delivers the waiting expirations that are due by now.
+    // Delivers the expirations that are due by now.
     void CatchUp();
+    // Asks the window again which expirations are quiet, and wakes for the first that is not.
+    void Rearm();
     bool IsActive() const { return m_active; }
+    // Active, not delivering, and with an expiration due by now.
+    bool IsDue() const;
+    long long NextDueNs() const { return m_schedule.NextDue(); }
     // Whether the program will wake for it.
     bool Waking() const { return m_wake.isActive(); }
     int Period() const { return m_period; }
@@ -52,8 +41,10 @@ private:
     long long Now() const { return m_nowNs(); }
 
     std::function<void()> m_fire;
+    std::function<unsigned()> m_quiet;
     std::function<long long()> m_nowNs;
-    QTimer m_wake; // single shot, armed for the next expiration that is not quiet
+    QTimer m_wake;             // single shot, armed for the first expiration that is not quiet
+    long long m_armedFor = -1; // the wake it is armed for, on the monotonic clock
     ExpirySchedule m_schedule;
     int m_period = 0;
     unsigned m_starts = 0; // counts Start and Stop: a delivery ends when its timer was set anew

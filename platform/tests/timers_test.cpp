@@ -4,17 +4,20 @@
 #include "platform/qt/window_timer.h"
 #include "platform/wnd.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QTime>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ctime>
 #include <limits>
 #include <vector>
 
 namespace {
 
-TEST(ExpirySchedule, QuietExpirationsWaitForTheNextOneAndComeInOrder) {
+TEST(ExpirySchedule, EveryExpirationIsTakenOnceAndInOrderWhateverTheWakeWaitsFor) {
     ExpirySchedule s;
     s.Start(0, 250);
     EXPECT_EQ(s.WakeAt(), 250);
@@ -29,21 +32,15 @@ TEST(ExpirySchedule, QuietExpirationsWaitForTheNextOneAndComeInOrder) {
     EXPECT_TRUE(s.TakeDue(800));
     EXPECT_FALSE(s.TakeDue(800));
     EXPECT_EQ(s.WakeAt(), 1250);
-    int delivered = 0;
-    while (s.TakeDue(1250)) {
-        ++delivered;
-    }
-    EXPECT_EQ(delivered, 2); // 1000 and 1250
-    EXPECT_EQ(s.WakeAt(), 1500);
 
-    // Busy long past the awaited expiration: those after it are dropped, as a plain timer
-    // drops them, and the period starts again from then.
-    s.Defer(1);
-    delivered = 0;
+    // Busy, stopped or asleep long past the awaited expiration: every one due comes late, none
+    // is dropped, and the period keeps its phase.
+    int delivered = 0;
     while (s.TakeDue(5000)) {
         ++delivered;
     }
-    EXPECT_EQ(delivered, 2); // 1500 (quiet) and 1750
+    EXPECT_EQ(delivered, 17); // 1000, 1250, ... 5000
+    EXPECT_EQ(s.NextDue(), 5250);
     EXPECT_EQ(s.WakeAt(), 5250);
 
     // All quiet, for ever: the wake lies as far off as a clock can tell, not wrapped round.
@@ -52,9 +49,10 @@ TEST(ExpirySchedule, QuietExpirationsWaitForTheNextOneAndComeInOrder) {
     EXPECT_EQ(s.WakeAt(), std::numeric_limits<long long>::max());
 }
 
-// A window timer on a clock the test moves.
+// A window timer on a clock the test moves, whose window calls `quiet` expirations quiet.
 struct TimerOnTestClock {
     long long nowNs = 0;
+    unsigned quiet = 0;
     std::vector<long long> fired; // the test clock's ms at each delivery
     std::function<void()> onFire;
     WindowTimer timer{[this] {
@@ -63,20 +61,23 @@ struct TimerOnTestClock {
                               onFire();
                           }
                       },
-                      [this] { return nowNs; }};
+                      [this] { return quiet; }, [this] { return nowNs; }};
 };
 
-TEST(WindowTimer, CatchUpDeliversTheDueQuietExpirationsAndStopsWhenTheWindowEndsTheTimer) {
+TEST(WindowTimer, QuietExpirationsWaitAndComeWhenCaughtUpOrWhenTheTimerEnds) {
     TimerOnTestClock t;
     t.timer.Start(250);
     EXPECT_EQ(t.timer.ArmedWaitMs(), 250);
-    t.timer.Defer(3);
+    t.quiet = 3;
+    t.timer.Rearm();
     EXPECT_EQ(t.timer.ArmedWaitMs(), 1000); // asleep through three quarter seconds
+    EXPECT_FALSE(t.timer.IsDue());
 
     t.nowNs = 600 * 1000000LL;
+    EXPECT_TRUE(t.timer.IsDue());
     t.timer.CatchUp();
     EXPECT_EQ(t.fired, (std::vector<long long>{600, 600})); // the ones due at 250 and 500
-    EXPECT_EQ(t.timer.ArmedWaitMs(), 400);
+    EXPECT_EQ(t.timer.ArmedWaitMs(), 150 + 3 * 250);        // the window still says 3 quiet
 
     // A delivery that stops the timer ends the delivery, even with more due.
     t.onFire = [&] { t.timer.Stop(); };
@@ -88,29 +89,38 @@ TEST(WindowTimer, CatchUpDeliversTheDueQuietExpirationsAndStopsWhenTheWindowEnds
     t.timer.CatchUp();
     EXPECT_EQ(t.fired.size(), 3u);
 
-    // Late with nothing quiet, one expiration comes for all that were due, as with any timer.
+    // Late with nothing quiet, every expiration that was due still comes.
     t.onFire = {};
+    t.quiet = 0;
     t.timer.Start(100);
     t.nowNs += 350 * 1000000LL;
     t.timer.CatchUp();
-    EXPECT_EQ(t.fired.size(), 4u);
-    EXPECT_EQ(t.timer.ArmedWaitMs(), 100);
+    EXPECT_EQ(t.fired.size(), 6u);
+    EXPECT_EQ(t.timer.ArmedWaitMs(), 50);
 
     // Set anew inside a delivery, the timer counts from then, without the old due ones.
-    t.timer.Defer(5);
     t.onFire = [&] {
         t.onFire = {};
         t.timer.Start(1000);
     };
     t.nowNs += 250 * 1000000LL;
     t.timer.CatchUp();
-    EXPECT_EQ(t.fired.size(), 5u);
+    EXPECT_EQ(t.fired.size(), 7u);
     EXPECT_EQ(t.timer.ArmedWaitMs(), 1000);
 }
 
-TEST(QtTimers, WindowTimersArePreciseWithTheirPeriodAndIdsPerWindow) {
+// A window whose timer 2 has the given number of quiet expirations ahead.
+class QuietWindow : public CWnd {
+public:
+    UINT quiet = 0;
+
+protected:
+    UINT QuietExpirations(UINT_PTR id) override { return id == 2 ? quiet : 0; }
+};
+
+TEST(QtTimers, WindowTimersArePreciseAndAskTheirWindowBeforeTheLoopWaits) {
     QtTimerService timers;
-    CWnd first;
+    QuietWindow first;
     CWnd second;
     timers.SetTimer(first, 2, 250);
     timers.SetTimer(second, 2, 1000);
@@ -123,9 +133,12 @@ TEST(QtTimers, WindowTimersArePreciseWithTheirPeriodAndIdsPerWindow) {
     ASSERT_NE(timers.Find(second, 2), nullptr);
     EXPECT_EQ(timers.Find(second, 2)->Period(), 1000);
 
-    timers.DeferTimer(first, 2, 3);
-    EXPECT_GT(timers.Find(first, 2)->ArmedWaitMs(), 900);
-    timers.SetTimer(first, 2, 50); // setting it again changes its period and ends the deferral
+    first.quiet = 3;
+    EXPECT_EQ(tick->ArmedWaitMs(), 250); // not asked while the program is still busy
+    emit QAbstractEventDispatcher::instance()->aboutToBlock();
+    EXPECT_GT(tick->ArmedWaitMs(), 900);
+    EXPECT_EQ(timers.Find(second, 2)->ArmedWaitMs(), 1000);
+    timers.SetTimer(first, 2, 50); // setting it again changes its period and wakes at once
     EXPECT_EQ(timers.Find(first, 2)->Period(), 50);
     EXPECT_EQ(timers.Find(first, 2)->ArmedWaitMs(), 50);
     timers.KillTimer(first, 2);
@@ -159,6 +172,36 @@ TEST(QtTimers, AMinuteTimerWaitsOnTheWallClockForTheNextMinute) {
     timers.SetMinuteTimer(window, 1);
     timers.KillAllTimers(window);
     EXPECT_EQ(timers.FindMinuteTimer(window, 1), nullptr);
+}
+
+// The minute timer wakes on the kernel's wall clock; the time of day is read from the one given
+// here, made to lag by half a second: nothing is delivered until that reading shows the new
+// minute, and then it does.
+TEST(QtTimers, AMinuteTimerIsDeliveredOnlyOnceTheClockItIsReadFromShowsTheNewMinute) {
+    timespec reading = ReadWallClock();
+    reading.tv_sec -= 120; // two minutes ago, so that the kernel has long passed the boundary
+    std::tm local{};
+    localtime_r(&reading.tv_sec, &local);
+    const std::time_t boundary = reading.tv_sec - local.tm_sec + 60;
+    reading = timespec{boundary - 1, 500 * 1000 * 1000};
+    const WallClock lagging = [&reading] { return reading; };
+    QtLocalClock clock(lagging);
+    std::vector<int> minutesSeen;
+    MinuteTimer timer([&] { minutesSeen.push_back(clock.Now().minute); }, lagging);
+    timer.Start();
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(minutesSeen.empty());
+    EXPECT_EQ(clock.Now().minute, local.tm_min);
+
+    reading = timespec{boundary, 0};
+    for (int i = 0; i < 20 && minutesSeen.empty(); ++i) {
+        QCoreApplication::processEvents();
+    }
+    std::tm atBoundary{};
+    localtime_r(&boundary, &atBoundary);
+    EXPECT_EQ(minutesSeen, std::vector<int>{atBoundary.tm_min});
 }
 
 } // namespace

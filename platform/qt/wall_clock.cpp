@@ -1,0 +1,7 @@
+#include "platform/qt/wall_clock.h"
+
+timespec ReadWallClock() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return now;
+}
