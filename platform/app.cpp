@@ -1,5 +1,6 @@
 #include "platform/app.h"
 
+#include "platform/diagnostics.h"
 #include "platform/wnd.h"
 
 CWinApp::CWinApp(Services& services, MessageLoop& loop, const ResourceTable& resources)
@@ -31,13 +32,22 @@ std::string CWinApp::GetProfileString(const std::string& section, const std::str
     return m_services.profile.GetProfileString(section, key, def);
 }
 
+// The application's own profile writes reach the file at once, as they reach the registry.
 void CWinApp::WriteProfileInt(const std::string& section, const std::string& key, int value) {
     m_services.profile.WriteProfileInt(section, key, value);
+    FlushProfile();
 }
 
 void CWinApp::WriteProfileString(const std::string& section, const std::string& key,
                                  const std::string& value) {
     m_services.profile.WriteProfileString(section, key, value);
+    FlushProfile();
+}
+
+void CWinApp::FlushProfile() {
+    if (!m_services.profile.Flush()) {
+        ReportProblem("the settings could not be written");
+    }
 }
 
 std::string CWinApp::LoadString(int id) const {

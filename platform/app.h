@@ -50,6 +50,7 @@ public:
     bool OnCmdMsg(UINT id) { return RunMapEntry(MapKind::Command, id); }
 
 private:
+    void FlushProfile();
     Services& m_services;
     MessageLoop& m_loop;
     const ResourceTable& m_resources;
