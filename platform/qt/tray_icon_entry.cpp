@@ -47,9 +47,19 @@ void TrayIconEntry::Update(const NotifyIconData& data) {
     if (data.popup) {
         m_popup = data.popup;
     }
-    // The run state behind the menu changes with what the icon shows: a host that opens the
-    // menu without asking first finds it current.
-    RefreshMenu();
+    // The run state behind the menu changes with what the icon shows, but the window may still
+    // be changing it: the menu is made again once the message that led here is done, so that a
+    // host that opens it without asking first finds it current.
+    if (m_menu && !m_refreshQueued) {
+        m_refreshQueued = true;
+        QMetaObject::invokeMethod(
+            &m_icon,
+            [this] {
+                m_refreshQueued = false;
+                RefreshMenu();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 bool TrayIconEntry::Show() {
@@ -70,6 +80,7 @@ bool TrayIconEntry::Show() {
 void TrayIconEntry::Hide() {
     m_icon.hide();
     m_icon.disconnect();
+    m_popup = nullptr; // a refresh still queued finds nothing to ask
     if (m_menu) {
         m_menu->disconnect();
         for (QAction* action : m_menu->actions()) {

@@ -35,4 +35,5 @@ private:
     TrayProtocol m_protocol = TrayProtocol::XEmbed;
     QSystemTrayIcon m_icon;
     std::unique_ptr<QMenu> m_menu; // only for a StatusNotifierItem host
+    bool m_refreshQueued = false;
 };
