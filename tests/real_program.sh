@@ -64,3 +64,26 @@ expect_exit() { # <status> <what>
 has_value() { # <Key=value> <what>
   grep -qxF "$1" "$profile" || fail "$2: the profile lacks $1: $(tr '\n' ' ' <"$profile")"
 }
+
+# Clicks the point of a window that lies at these fractions of its width and height, as the
+# user's pointer does; the dialogs scale with their font, so fractions hold at any font size.
+click_at() { # <window id> <fraction of width> <fraction of height>
+  local width height
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  width=$WIDTH height=$HEIGHT
+  xdotool mousemove --window "$1" "$(awk "BEGIN{print int($width*$2)}")" "$(awk "BEGIN{print int($height*$3)}")" click 1
+}
+
+# Seconds since the epoch, with fractions.
+now() { date +%s.%N; }
+
+# Waits for a shown window with this title; prints the time it was first seen.
+time_of_window() { # <title regex> <seconds at most>
+  local give_up
+  give_up=$(awk "BEGIN{print $(now) + $2}")
+  until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    awk "BEGIN{exit !($(now) > $give_up)}" && fail "no window '$1' within $2 s"
+    sleep 0.02
+  done
+  now
+}
