@@ -3,7 +3,10 @@
 #include "platform/wnd.h"
 
 CWinApp::CWinApp(Services& services, MessageLoop& loop, const ResourceTable& resources)
-    : m_services(services), m_loop(loop), m_resources(resources) {}
+    : m_modalLoops(services.modal, services.sound, [this] { OnModalLoopsEnded(); }),
+      m_services(new Services{services.timers, services.clock, m_modalLoops, services.tray, m_modalLoops,
+                              services.display, services.profile, services.system, services.rendering}),
+      m_loop(loop), m_resources(resources) {}
 
 CWinApp::~CWinApp() = default;
 
@@ -23,21 +26,21 @@ int CWinApp::Run() {
 }
 
 int CWinApp::GetProfileInt(const std::string& section, const std::string& key, int def) {
-    return m_services.profile.GetProfileInt(section, key, def);
+    return m_services->profile.GetProfileInt(section, key, def);
 }
 
 std::string CWinApp::GetProfileString(const std::string& section, const std::string& key,
                                       const std::string& def) {
-    return m_services.profile.GetProfileString(section, key, def);
+    return m_services->profile.GetProfileString(section, key, def);
 }
 
 void CWinApp::WriteProfileInt(const std::string& section, const std::string& key, int value) {
-    m_services.profile.WriteProfileInt(section, key, value);
+    m_services->profile.WriteProfileInt(section, key, value);
 }
 
 void CWinApp::WriteProfileString(const std::string& section, const std::string& key,
                                  const std::string& value) {
-    m_services.profile.WriteProfileString(section, key, value);
+    m_services->profile.WriteProfileString(section, key, value);
 }
 
 std::string CWinApp::LoadString(int id) const {
