@@ -64,3 +64,28 @@ expect_exit() { # <status> <what>
 has_value() { # <Key=value> <what>
   grep -qxF "$1" "$profile" || fail "$2: the profile lacks $1: $(tr '\n' ' ' <"$profile")"
 }
+
+# Right-clicks the main dialog's background, where its system menu opens.
+open_system_menu() {
+  local id before
+  id=$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)
+  before=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + WIDTH - 8)) $((Y + HEIGHT / 2)) click 3
+  for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -gt "$before" ] && return
+    sleep 0.1
+  done
+  fail "the system menu did not open"
+}
+
+# Opens the about box from the system menu.
+open_about_box() {
+  open_system_menu
+  xdotool key Down Return
+  for _ in $(seq 50); do
+    [ "$(visible_windows "^Brewdial$")" -ge 2 ] && break
+    sleep 0.1
+  done
+  [ "$(visible_windows "^Brewdial$")" -ge 2 ] || fail "the about box did not open"
+}

@@ -24,20 +24,6 @@ expect_one_write() { # <what>
   [ "$writes" -eq 1 ] || fail "$1: the profile was written $writes times"
 }
 
-# Right-clicks the main dialog's background, where its system menu opens.
-open_system_menu() {
-  local id before
-  id=$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)
-  before=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  xdotool mousemove $((X + WIDTH - 8)) $((Y + HEIGHT / 2)) click 3
-  for _ in $(seq 50); do
-    [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -gt "$before" ] && return
-    sleep 0.1
-  done
-  fail "the system menu did not open"
-}
-
 end_case() { # <name> <signal> <check Key=value...>
   local name=$1 signal=$2
   shift 2
@@ -75,13 +61,7 @@ end_case "while a message box is open" TERM "Timermode=1" "Menu1I=0"
 new_profile about-box
 watch_profile
 start_program
-open_system_menu
-xdotool key Down Return
-for _ in $(seq 50); do
-  [ "$(visible_windows "^Brewdial$")" -ge 2 ] && break
-  sleep 0.1
-done
-[ "$(visible_windows "^Brewdial$")" -ge 2 ] || fail "the about box did not open"
+open_about_box
 end_case "while the about box is open" TERM "Timermode=0"
 
 new_profile popup-menu
