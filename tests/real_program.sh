@@ -65,6 +65,15 @@ has_value() { # <Key=value> <what>
   grep -qxF "$1" "$profile" || fail "$2: the profile lacks $1: $(tr '\n' ' ' <"$profile")"
 }
 
+# Clicks the main dialog at a point of its client area.
+click_in_main_dialog() { # <x> <y>
+  local id
+  id=$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.2
+}
+
 # Right-clicks the main dialog's background, where its system menu opens.
 open_system_menu() {
   local id before

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Ends the real program with SIGTERM, SIGINT and SIGHUP under a virtual X server: while idle,
 # during a countdown with its LED-Timer and 3D-Timer, while a message box, the about box or a
-# popup menu is open. Each time it must run its own Close sequence: exit status 0 and the
-# profile written once, with what this session set.
+# popup menu is open, and after a FIFO was played as the sound. Each time it must run its own
+# Close sequence: exit status 0 and the profile written once, with what this session set.
 set -euo pipefail
 test_name=session-end
 source "$(dirname "$0")/real_program.sh"
@@ -69,3 +69,18 @@ watch_profile
 start_program
 open_system_menu
 end_case "while a popup menu is open" TERM "Timermode=0"
+
+# A FIFO chosen as the sound file (the file dialog's *.wav filter lets one through), played
+# from the Options page: it is not opened, the program says so and stays alive for the signal.
+mkfifo "$home/pipe.wav"
+new_profile fifo-sound "Sound=1" "Soundname=pipe" "Soundwav=$home/pipe.wav"
+watch_profile
+start_program
+click_in_main_dialog 75 19  # the Options tab
+click_in_main_dialog 280 57 # its Play button
+for _ in $(seq 50); do
+  grep -q "pipe.wav is not a regular file" "$home/stderr" && break
+  sleep 0.1
+done
+grep -q "pipe.wav is not a regular file" "$home/stderr" || fail "playing a FIFO: nothing was said"
+end_case "after playing a FIFO" TERM "Soundwav=$home/pipe.wav"
