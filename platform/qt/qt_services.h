@@ -83,6 +83,7 @@ public:
     static constexpr int kSoundAnswerMs = 2000;
     explicit QtSoundService(std::function<bool()> serverAnswers = {}, std::string playerLibrary = {},
                             int answerMs = kSoundAnswerMs);
+    // Ends the process when the sound thread is held up by the server: see there.
     ~QtSoundService() override;
     // Asynchronously: true when the sound is asked for (it may still turn out unplayable).
     // Synchronously: waits until the sound has ended, was given up or the session ends.

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <string>
@@ -99,9 +100,11 @@ QtSoundService::~QtSoundService() {
     }
     m_thread->Run([this] { m_player.reset(); });
     if (!m_thread->Finish()) {
-        // The thread still uses them.
-        static_cast<void>(m_player.release());
-        static_cast<void>(m_answers.release());
+        // Held up by the sound server inside Qt Multimedia, the thread holds locks that Qt
+        // Multimedia's exit handlers take: they would wait for the server too. The service goes
+        // as the program ends, its Close done and the profile written: the process ends here.
+        std::fflush(nullptr);
+        std::_Exit(0);
     }
 }
 
@@ -195,7 +198,9 @@ bool QtSoundService::StartPlaying(Request& request) {
     }
     // Without an output device a sound effect claims to play for ever, so nothing is started.
     if (!m_player->HasOutput()) {
-        ReportProblem("the sound server offers no output; " + request.path + " is not played");
+        if (!request.cancelled) { // else said when it was given up
+            ReportProblem("the sound server offers no output; " + request.path + " is not played");
+        }
         return false;
     }
     return !request.cancelled;
