@@ -44,7 +44,42 @@ CTimerDlg* CTimerApp::LiveDialog() const {
     return m_pTimerDlg && m_pTimerDlg->IsCreated() ? m_pTimerDlg.get() : nullptr;
 }
 
+namespace {
+
+// Two requests as one: a later run replaces an earlier one, and either may bring up the dialog.
+StartRequest Merged(const std::optional<StartRequest>& earlier, const StartRequest& later) {
+    if (!earlier) {
+        return later;
+    }
+    const bool laterStarts = later.countdownMinutes > 0 || later.quickTimer > 0;
+    StartRequest merged = laterStarts ? later : *earlier;
+    merged.show = earlier->show || later.show;
+    return merged;
+}
+
+} // namespace
+
+// A request carried out inside a modal loop would open its own loops in it ("Missing Time!"),
+// one inside the other for each later start.
 void CTimerApp::CarryOut(const StartRequest& request) {
+    m_waitingRequest = Merged(m_waitingRequest, request);
+    CarryOutWaitingRequest();
+}
+
+void CTimerApp::CarryOutWaitingRequest() {
+    if (m_carryingOut) {
+        return; // the loop below takes what came meanwhile
+    }
+    m_carryingOut = true;
+    while (m_waitingRequest && !ModalLoopOpen()) {
+        const StartRequest request = *m_waitingRequest;
+        m_waitingRequest.reset();
+        CarryOutNow(request);
+    }
+    m_carryingOut = false;
+}
+
+void CTimerApp::CarryOutNow(const StartRequest& request) {
     CTimerDlg* dlg = LiveDialog();
     if (!dlg) {
         return;

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CTimerDlg;
@@ -25,7 +26,8 @@ public:
     int ExitInstance() override;
 
     // What a start of the program asks for: a countdown or a quick timer, started the way the
-    // tray's quick timers start theirs, then the main dialog brought up.
+    // tray's quick timers start theirs, then the main dialog brought up. While a modal loop is
+    // open it waits until that loop has returned, merged with the requests waiting already.
     void CarryOut(const StartRequest& request);
     // The session ends (a signal, the session manager): the Close sequence, as Close runs it.
     void OnSessionEnd();
@@ -45,10 +47,15 @@ public:
 
 protected:
     const MessageMap& GetMessageMap() const override;
+    void OnModalLoopsEnded() override { CarryOutWaitingRequest(); }
 
 private:
     void OnQuickTimer(int index);
     // The main dialog while its window exists: commands find nothing to act on after Close.
     CTimerDlg* LiveDialog() const;
+    void CarryOutWaitingRequest();
+    void CarryOutNow(const StartRequest& request);
     int m_exitCode = 0;
+    std::optional<StartRequest> m_waitingRequest;
+    bool m_carryingOut = false;
 };

@@ -4,8 +4,10 @@
 // commands that the windows leave to it.
 #include "platform/dialog_template.h"
 #include "platform/message_map.h"
+#include "platform/modal_loops.h"
 #include "platform/services.h"
 
+#include <memory>
 #include <string>
 
 class CWnd;
@@ -37,7 +39,8 @@ public:
     void WriteProfileInt(const std::string& section, const std::string& key, int value);
     void WriteProfileString(const std::string& section, const std::string& key, const std::string& value);
 
-    Services& GetServices() const { return m_services; }
+    // The services as the program's windows use them: their modal loops are counted.
+    Services& GetServices() const { return *m_services; }
     const ResourceTable& Resources() const { return m_resources; }
     std::string LoadString(int id) const;
 
@@ -49,9 +52,17 @@ public:
     // A menu command the main window did not handle; false when the application has none.
     bool OnCmdMsg(UINT id) { return RunMapEntry(MapKind::Command, id); }
 
+    // Whether a modal loop of the program is open now.
+    bool ModalLoopOpen() const { return m_modalLoops.AnyOpen(); }
+
+protected:
+    // The outermost modal loop has returned.
+    virtual void OnModalLoopsEnded() {}
+
 private:
     void FlushProfile();
-    Services& m_services;
+    ModalLoops m_modalLoops;
+    std::unique_ptr<Services> m_services;
     MessageLoop& m_loop;
     const ResourceTable& m_resources;
     std::string m_registryKey;

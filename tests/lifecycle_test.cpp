@@ -112,32 +112,62 @@ TEST_F(LifecycleTest, ARequestForNothingChangesNothing) {
     EXPECT_EQ(env->tray.calls.size(), trayCalls);
 }
 
-TEST_F(LifecycleTest, RequestsInsideModalDialogsAreTakenAsTrayCommands) {
+TEST_F(LifecycleTest, RequestsWaitUntilTheModalLoopInFrontHasReturned) {
     StartWith({{"LED-timer", 1}});
     StartCountdown("1");
-    // The notice of the alarm is open: the new run goes on after it.
-    ExpectNotice([&](CDialog&) { app->CarryOut(Countdown(2)); });
+    // The notice of the alarm is open: the new run starts once it is closed, not inside it.
+    ExpectNotice([&](CDialog&) {
+        app->CarryOut(Countdown(2));
+        EXPECT_FALSE(Dlg().m_bTimerRunning) << "carried out inside the notice";
+    });
     Advance(60 * 1000);
     EXPECT_TRUE(Dlg().m_bTimerRunning);
     EXPECT_EQ(env->tray.tip, "Timer set to: 2 minutes");
     EXPECT_TRUE(Dlg().m_bLedOpen);
 
-    // The about box is open.
+    // The about box is open: requests merge, the last run wins and "show" is kept.
     env->modal.ExpectDialog(IDD_ABOUTBOX, [&](CDialog& about) {
+        Dlg().ShowWindow(SW_HIDE);
         app->CarryOut(Countdown(7, true));
+        app->CarryOut(Show());
+        app->CarryOut(Countdown(8));
+        EXPECT_EQ(env->tray.tip, "Timer set to: 2 minutes");
         ClickButton(*about.GetDlgItem(IDOK));
     });
     SystemCommand(Dlg(), IDM_ABOUTBOX);
-    EXPECT_EQ(env->tray.tip, "Timer set to: 7 minutes");
+    EXPECT_EQ(env->tray.tip, "Timer set to: 8 minutes");
     EXPECT_TRUE(Dlg().IsWindowVisible());
+}
 
-    // "Missing Time!" of a quick timer with no minutes is open.
-    Dlg().m_settings.menu.strMenuMinutes[0] = "0";
-    env->modal.ExpectMessageBox();
-    app->CarryOut(Quick(1));
-    ASSERT_EQ(env->modal.messageBoxes.size(), 1u);
-    EXPECT_EQ(env->modal.messageBoxes[0].text, "Missing Time!");
+TEST_F(LifecycleTest, ManyLaterStartsDuringOneBoxOpenOneBoxAfterIt) {
+    Profile().WriteProfileString("Daten", "Menu1I", "0");
+    Start();
+    // "Missing Time!" of the tray's quick timer with no minutes is open; twenty starts ask for it.
+    int boxesOpen = 0;
+    int mostOpen = 0;
+    const auto box = [&](std::function<void()> whileOpen) {
+        env->modal.ExpectMessageBox(IDOK, [&, whileOpen] {
+            mostOpen = std::max(mostOpen, ++boxesOpen);
+            if (whileOpen) {
+                whileOpen();
+            }
+            --boxesOpen;
+        });
+    };
+    env->modal.ExpectPopup([](const std::vector<PopupMenuItem>&) { return ID_QUICKTIMER1; });
+    box([&] {
+        for (int i = 0; i < 20; ++i) {
+            app->CarryOut(Quick(1));
+        }
+    });
+    box({});
+    env->tray.Click(WM_RBUTTONDOWN);
+    EXPECT_EQ(env->modal.messageBoxes.size(), 2u);
+    EXPECT_EQ(mostOpen, 1);
+    EXPECT_EQ(env->modal.Pending(), 0u);
     EXPECT_FALSE(Dlg().m_bTimerRunning);
+    app->CarryOut(Countdown(3));
+    EXPECT_TRUE(Dlg().m_bTimerRunning) << "the program goes on";
 }
 
 TEST_F(LifecycleTest, RequestsAfterTheEndFindNothingToDo) {

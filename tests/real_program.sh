@@ -87,3 +87,37 @@ time_of_window() { # <title regex> <seconds at most>
   done
   now
 }
+
+# Clicks the main dialog at a point of its client area.
+click_in_main_dialog() { # <x> <y>
+  local id
+  id=$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + $1)) $((Y + $2)) click 1
+  sleep 0.2
+}
+
+# Right-clicks the main dialog's background, where its system menu opens.
+open_system_menu() {
+  local id before
+  id=$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)
+  before=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + WIDTH - 8)) $((Y + HEIGHT / 2)) click 3
+  for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -gt "$before" ] && return
+    sleep 0.1
+  done
+  fail "the system menu did not open"
+}
+
+# Opens the about box from the system menu.
+open_about_box() {
+  open_system_menu
+  xdotool key Down Return
+  for _ in $(seq 50); do
+    [ "$(visible_windows "^Brewdial$")" -ge 2 ] && break
+    sleep 0.1
+  done
+  [ "$(visible_windows "^Brewdial$")" -ge 2 ] || fail "the about box did not open"
+}

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Ends the real program with SIGTERM, SIGINT and SIGHUP under a virtual X server: while idle,
 # during a countdown with its LED-Timer and 3D-Timer, while a message box, the about box or a
-# popup menu is open. Each time it must run its own Close sequence: exit status 0 and the
-# profile written once, with what this session set.
+# popup menu is open, and after a FIFO was played as the sound. Each time it must run its own
+# Close sequence: exit status 0 and the profile written once, with what this session set.
 set -euo pipefail
 test_name=session-end
 source "$(dirname "$0")/real_program.sh"
@@ -22,20 +22,6 @@ expect_one_write() { # <what>
   local writes
   writes=$(grep -cxF brewdial.conf "$home/writes" || true)
   [ "$writes" -eq 1 ] || fail "$1: the profile was written $writes times"
-}
-
-# Right-clicks the main dialog's background, where its system menu opens.
-open_system_menu() {
-  local id before
-  id=$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)
-  before=$(xdotool search --onlyvisible --pid "$pid" | wc -l)
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  xdotool mousemove $((X + WIDTH - 8)) $((Y + HEIGHT / 2)) click 3
-  for _ in $(seq 50); do
-    [ "$(xdotool search --onlyvisible --pid "$pid" | wc -l)" -gt "$before" ] && return
-    sleep 0.1
-  done
-  fail "the system menu did not open"
 }
 
 end_case() { # <name> <signal> <check Key=value...>
@@ -75,13 +61,7 @@ end_case "while a message box is open" TERM "Timermode=1" "Menu1I=0"
 new_profile about-box
 watch_profile
 start_program
-open_system_menu
-xdotool key Down Return
-for _ in $(seq 50); do
-  [ "$(visible_windows "^Brewdial$")" -ge 2 ] && break
-  sleep 0.1
-done
-[ "$(visible_windows "^Brewdial$")" -ge 2 ] || fail "the about box did not open"
+open_about_box
 end_case "while the about box is open" TERM "Timermode=0"
 
 new_profile popup-menu
@@ -89,3 +69,18 @@ watch_profile
 start_program
 open_system_menu
 end_case "while a popup menu is open" TERM "Timermode=0"
+
+# A FIFO chosen as the sound file (the file dialog's *.wav filter lets one through), played
+# from the Options page: it is not opened, the program says so and stays alive for the signal.
+mkfifo "$home/pipe.wav"
+new_profile fifo-sound "Sound=1" "Soundname=pipe" "Soundwav=$home/pipe.wav"
+watch_profile
+start_program
+click_in_main_dialog 75 19  # the Options tab
+click_in_main_dialog 280 57 # its Play button
+for _ in $(seq 50); do
+  grep -q "pipe.wav is not a regular file" "$home/stderr" && break
+  sleep 0.1
+done
+grep -q "pipe.wav is not a regular file" "$home/stderr" || fail "playing a FIFO: nothing was said"
+end_case "after playing a FIFO" TERM "Soundwav=$home/pipe.wav"

@@ -63,14 +63,69 @@ later_start 0 --countdown 2
 wait_for_window "^Timer set to: 2 minutes: "
 
 # While the running program shows a modal message box ("Missing Time!" of a quick timer with
-# no minutes), later starts are answered and their request is carried out.
+# no minutes), later starts are answered at once; what they ask for waits until the box is
+# closed, merged into one request: the last run asked for.
 later_start 0 --quick 1
 wait_for_window "^Hinweis$"
+for _ in $(seq 10); do later_start 0 --quick 1; done
 later_start 0 --countdown 4
+sleep 0.3
+[ "$(visible_windows "^Hinweis$")" -eq 1 ] || fail "later starts stacked message boxes"
+[ "$(visible_windows "^Timer set to: 4 minutes")" -eq 0 ] || fail "a request was carried out inside the box"
+xdotool search --onlyvisible --name "^Hinweis$" windowfocus --sync
+xdotool key Return
 wait_for_window "^Timer set to: 4 minutes: "
-[ "$(visible_windows "^Hinweis$")" -eq 1 ] || fail "the message box went away"
-kill -TERM "$pid"
-expect_exit 0 "ending with the message box open"
-has_value "Minuten=4" "after the hand-overs"
+[ "$(visible_windows "^Hinweis$")" -eq 0 ] || fail "a box came back after the merged request"
 grep -q "did not answer\|went away" "$home/later-stderr" && fail "a later start was not answered"
-echo "$test_name: later starts handed over, bad ones refused, a stale socket cleared, a modal dialog survived"
+
+# While the about box is open, a later start's countdown waits until it is closed.
+open_about_box
+later_start 0 --countdown 5
+sleep 0.3
+[ "$(visible_windows "^Timer set to: 5 minutes")" -eq 0 ] || fail "a request was carried out inside the about box"
+xdotool key Escape
+wait_for_window "^Timer set to: 5 minutes: "
+
+# A flood of connections that say nothing, beyond the descriptors the program may hold: the
+# program refuses what it cannot hear instead of spinning, and still writes its profile.
+kill -TERM "$pid"
+expect_exit 0 "ending after the hand-overs"
+has_value "Minuten=5" "after the hand-overs"
+(ulimit -n 1024 && exec "$program" 2>>"$home/stderr") &
+pid=$!
+wait_for_window "^Brewdial$"
+socket=$XDG_RUNTIME_DIR/brewdial-$(id -u)-${DISPLAY%.*}
+# Perl (Debian's essential perl-base) makes the connections; a program spinning on a
+# listener it cannot serve would burn a core meanwhile.
+(ulimit -n 4096 2>/dev/null || true; perl - "$socket" "$pid" "$home/flood") <<'PL' || fail "the connection flood: $(cat "$home/flood" 2>/dev/null)"
+use IO::Socket::UNIX;
+my ($path, $pid, $report) = @ARGV;
+sub cpu { # the program's user and system time, in clock ticks
+  open my $stat, "<", "/proc/$pid/stat" or die "no program: $!";
+  my @fields = split ' ', (split /\) /, <$stat>)[-1];
+  return $fields[11] + $fields[12];
+}
+my $start = cpu();
+my @held;
+my $until = time + 15;
+for (1 .. 1100) {  # a full queue of waiting connections is tried again a little later
+  my $s;
+  until ($s || time > $until) {
+    $s = IO::Socket::UNIX->new(Type => SOCK_STREAM(), Peer => $path) or select(undef, undef, undef, 0.01);
+  }
+  push @held, $s if $s;
+}
+sleep 1;
+my $used = cpu() - $start;
+open my $out, ">", $report;
+print $out "$used ticks of CPU for ", scalar(@held), " connections";
+# Taking and refusing them costs a few ticks; spinning cost hundreds here.
+exit($used < 100 ? 0 : 1);
+PL
+later_start 0 --countdown 6
+wait_for_window "^Timer set to: 6 minutes: "
+kill -TERM "$pid"
+expect_exit 0 "ending after the flood"
+has_value "Minuten=6" "after the flood"
+grep -q "could not be written" "$home/stderr" && fail "the profile was not written after the flood"
+echo "$test_name: later starts handed over, bad ones refused, a stale socket cleared, requests waited for the box, a flood refused ($(cat "$home/flood"))"

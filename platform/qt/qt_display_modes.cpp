@@ -1,10 +1,12 @@
 // The display's modes and the mouse pointer's visibility.
 #include "platform/messages.h"
+#include "platform/qt/frame_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/xrandr_modes.h"
 
-#include <QCursor>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QWidget>
 
 QtDisplayService::QtDisplayService() = default;
 
@@ -34,14 +36,18 @@ int QtDisplayService::ChangeDisplaySettings(const DEVMODE* mode) {
     return modes ? modes->Change(*mode) : DISP_CHANGE_BADMODE;
 }
 
+// The pointer hides over the windows made with CWnd::CreateEx (the 3D-Timer), never over the
+// dialogs and boxes beside them.
 int QtDisplayService::ShowCursor(BOOL show) {
     const bool wasShown = m_cursorCount >= 0;
     m_cursorCount += show ? 1 : -1;
     const bool shown = m_cursorCount >= 0;
-    if (wasShown && !shown) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));
-    } else if (!wasShown && shown) {
-        QGuiApplication::restoreOverrideCursor();
+    if (wasShown != shown) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<FrameWindow*>(window)) {
+                shown ? window->unsetCursor() : window->setCursor(Qt::BlankCursor);
+            }
+        }
     }
     return m_cursorCount;
 }

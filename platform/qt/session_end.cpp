@@ -77,11 +77,13 @@ bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+// A signal is taken as the session manager's quit, which whatever waits in a loop of its own
+// (a sound played to its end) sees too.
 void SessionEnd::ReadSignals() {
     char bytes[16];
     while (read(m_pipe[0], bytes, sizeof bytes) > 0) {
     }
-    Request();
+    QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
 }
 
 void SessionEnd::TryToEnd() {

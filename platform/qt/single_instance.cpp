@@ -28,6 +28,11 @@ constexpr int kAnswerMs = 5000;
 constexpr int kStaleLockMs = 3000;
 // A running instance that went away while a start was handing over is looked for again.
 constexpr int kAttempts = 3;
+// Later starts heard at once; more are refused at once (a start says one short line).
+constexpr size_t kMaxConnections = 16;
+// With no descriptor left to take a start with, the listener rests this long before it
+// tries again (or until one of its own connections closes).
+constexpr int kNoDescriptorMs = 500;
 
 // The socket's address; false when the path does not fit one.
 bool Address(const QString& path, sockaddr_un& address) {
@@ -100,10 +105,38 @@ QString DisplayKey(QString display) {
     return display.isEmpty() ? QStringLiteral("none") : display.left(64);
 }
 
+// A folder only this user can enter: made with mode 0700, or found so and owned by the user.
+bool PrivateFolder(const QByteArray& path, unsigned uid) {
+    if (mkdir(path.constData(), S_IRWXU) != 0 && errno != EEXIST) {
+        return false;
+    }
+    struct stat info;
+    return lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == uid &&
+           (info.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
+// Without a runtime folder (XDG_RUNTIME_DIR unset and the usual stand-in taken by someone
+// else) the socket goes into a private folder in the temporary one; empty when there is none.
+QString RuntimeFolder(const QString& runtimeDir, unsigned uid) {
+    if (!runtimeDir.isEmpty()) {
+        return runtimeDir;
+    }
+    QString temp = qEnvironmentVariable("TMPDIR");
+    if (!temp.startsWith(QLatin1Char('/'))) {
+        temp = QStringLiteral("/tmp");
+    }
+    const QString folder = QStringLiteral("%1/brewdial-%2").arg(temp).arg(uid);
+    return PrivateFolder(QFile::encodeName(folder), uid) ? folder : QString();
+}
+
 } // namespace
 
 QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QString& display) {
-    return QStringLiteral("%1/brewdial-%2-%3").arg(runtimeDir).arg(uid).arg(DisplayKey(display));
+    const QString folder = RuntimeFolder(runtimeDir, uid);
+    if (folder.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("%1/brewdial-%2-%3").arg(folder).arg(uid).arg(DisplayKey(display));
 }
 
 // A later start that connected: what it has said so far, and how long it may take to say it.
@@ -135,6 +168,10 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::Outcome SingleInstance::Claim(const StartRequest& request) {
+    if (m_path.isEmpty()) {
+        m_error = QStringLiteral("no private runtime folder for the instance socket");
+        return Outcome::Alone;
+    }
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         // Only one start at a time decides between handing over and listening.
         QLockFile lock(m_path + QStringLiteral(".lock"));
@@ -186,13 +223,15 @@ bool SingleInstance::Listen() {
         return false;
     }
     m_listener = fd;
-    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-    m_listening.reset(notifier);
-    connect(notifier, &QSocketNotifier::activated, this, &SingleInstance::Accept);
+    m_listening = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(m_listening.get(), &QSocketNotifier::activated, this, &SingleInstance::Accept);
+    m_resume.setSingleShot(true);
+    connect(&m_resume, &QTimer::timeout, this, &SingleInstance::ResumeListening);
     return true;
 }
 
 void SingleInstance::StopListening() {
+    m_resume.stop();
     m_listening.reset();
     m_connections.clear();
     if (m_listener >= 0) {
@@ -229,9 +268,25 @@ void SingleInstance::Accept() {
     for (;;) {
         const int fd = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) {
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                // The start stays readable: listening on would spin until a descriptor frees.
+                m_listening->setEnabled(false);
+                m_resume.start(kNoDescriptorMs);
+            }
             return;
         }
+        if (m_connections.size() >= kMaxConnections) {
+            close(fd); // refused at once: that start says the running one did not answer
+            continue;
+        }
         m_connections.push_back(std::make_unique<Connection>(fd, *this));
+    }
+}
+
+void SingleInstance::ResumeListening() {
+    m_resume.stop();
+    if (m_listening) {
+        m_listening->setEnabled(true);
     }
 }
 
@@ -282,7 +337,14 @@ void SingleInstance::Drop(Connection& connection) {
             std::unique_ptr<Connection> gone = std::move(*it);
             m_connections.erase(it);
             QMetaObject::invokeMethod(
-                this, [closing = std::shared_ptr<Connection>(std::move(gone))] {}, Qt::QueuedConnection);
+                this,
+                [this, closing = std::shared_ptr<Connection>(std::move(gone))]() mutable {
+                    closing.reset();
+                    if (m_resume.isActive()) {
+                        ResumeListening(); // a descriptor is free again
+                    }
+                },
+                Qt::QueuedConnection);
             return;
         }
     }

@@ -6,7 +6,9 @@
 #include "platform/command_line.h"
 
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -43,18 +45,21 @@ private:
     static Delivery Deliver(int fd, const std::string& message);
     bool Listen();
     void Accept();
+    void ResumeListening();
     void Read(Connection& connection);
     void Drop(Connection& connection);
 
     QString m_path;
     int m_maxMinutes;
     int m_listener = -1;
-    std::unique_ptr<QObject> m_listening; // the listener's notifier
+    std::unique_ptr<QSocketNotifier> m_listening;
+    QTimer m_resume; // listening again after descriptors ran out
     std::vector<std::unique_ptr<Connection>> m_connections;
     QString m_error;
     std::function<void(const StartRequest&)> m_handler;
 };
 
 // <runtimeDir>/brewdial-<uid>-<display>: display is the X display (":0" and ":0.0" are one) or
-// the Wayland display; characters a file name should not hold become '_'.
+// the Wayland display; characters a file name should not hold become '_'. With no runtimeDir, a
+// private folder <temp>/brewdial-<uid> stands in; empty when even that cannot be had.
 QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QString& display);

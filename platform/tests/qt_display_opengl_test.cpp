@@ -3,11 +3,13 @@
 #include "platform/app.h"
 #include "platform/fake/fake_services.h"
 #include "platform/messages.h"
+#include "platform/qt/frame_window.h"
 #include "platform/qt/qt_services.h"
 #include "platform/wnd.h"
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -49,19 +51,28 @@ TEST(QtMessageBox, TheStopSignIsCriticalAndTheExclamationAWarning) {
     EXPECT_EQ(MessageBoxIcon(MB_OK), QMessageBox::NoIcon);
 }
 
-TEST(QtDisplay, ThePointerHidesWhileItsCountIsBelowZero) {
+TEST(QtDisplay, ThePointerHidesOverTheProgramsOwnWindowsWhileItsCountIsBelowZero) {
     QtDisplayService display;
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(display.ShowCursor(FALSE), -1);
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
-    EXPECT_EQ(display.ShowCursor(FALSE), -2);
-    EXPECT_EQ(display.ShowCursor(TRUE), -1);
-    EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(display.ShowCursor(TRUE), 0);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(display.ShowCursor(TRUE), 1);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    CWnd owner;
+    FrameWindow window(owner); // as CWnd::CreateEx makes the 3D-Timer
+    QDialog box;               // a dialog or message box beside it
+    const auto hidden = [&] {
+        return window.testAttribute(Qt::WA_SetCursor) && window.cursor().shape() == Qt::BlankCursor;
+    };
+    const auto untouched = [&] {
+        return QGuiApplication::overrideCursor() == nullptr && !box.testAttribute(Qt::WA_SetCursor);
+    };
+    struct Step {
+        BOOL show;
+        int count;
+        bool hides;
+    };
+    for (const Step& step : {Step{FALSE, -1, true}, Step{FALSE, -2, true}, Step{TRUE, -1, true},
+                             Step{TRUE, 0, false}, Step{TRUE, 1, false}}) {
+        EXPECT_EQ(display.ShowCursor(step.show), step.count);
+        EXPECT_EQ(hidden(), step.hides) << step.count;
+        EXPECT_TRUE(untouched()) << step.count;
+    }
 }
 
 TEST(QtDisplay, WithoutAnXServerNoModeIsOfferedAndNoneCanBeSet) {

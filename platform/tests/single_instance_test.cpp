@@ -13,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <future>
 #include <poll.h>
 #include <string>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <utility>
@@ -91,6 +93,85 @@ TEST(SingleInstance, TheSocketIsNamedByUserAndDisplay) {
     EXPECT_NE(InstanceSocketPath("/r", 7, ":0"), InstanceSocketPath("/r", 7, ":1"));
     EXPECT_EQ(InstanceSocketPath("/r", 7, QString(300, QLatin1Char('x'))).size(),
               QString("/r/brewdial-7-").size() + 64);
+}
+
+TEST(SingleInstance, WithoutARuntimeFolderTheSocketGoesIntoAPrivateOneOrNowhere) {
+    QTemporaryDir temp;
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    const QString folder = temp.filePath(QStringLiteral("brewdial-%1").arg(getuid()));
+    struct Case {
+        const char* what;
+        std::function<void()> prepare;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"made for the purpose", [] {}, true},
+        {"found private and the user's own", [] {}, true},
+        {"open to others", [&] { chmod(QFile::encodeName(folder).constData(), 0755); }, false},
+        {"owned by another user",
+         [&] {
+             chmod(QFile::encodeName(folder).constData(), 0700);
+             if (chown(QFile::encodeName(folder).constData(), getuid() + 1, getgid()) != 0) {
+                 rmdir(QFile::encodeName(folder).constData()); // cannot be had unprivileged
+                 symlink("/", QFile::encodeName(folder).constData());
+             }
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        c.prepare();
+        const QString path = InstanceSocketPath(QString(), getuid(), QStringLiteral(":3"));
+        if (c.usable) {
+            EXPECT_EQ(path, folder + QStringLiteral("/brewdial-%1-:3").arg(getuid())) << c.what;
+            struct stat info;
+            ASSERT_EQ(lstat(QFile::encodeName(folder).constData(), &info), 0) << c.what;
+            EXPECT_EQ(info.st_mode & 0777, 0700u) << c.what;
+        } else {
+            EXPECT_TRUE(path.isEmpty()) << c.what << ": " << path.toStdString();
+        }
+    }
+    // With no folder at all the program runs alone, and says why.
+    SingleInstance alone(QString(), kMax);
+    EXPECT_EQ(alone.Claim(StartRequest{}), SingleInstance::Outcome::Alone);
+    EXPECT_FALSE(alone.Error().isEmpty());
+    qputenv("TMPDIR", savedTemp);
+}
+
+TEST(SingleInstance, ConnectionsBeyondTheBoundAreRefusedAtOnce) {
+    QTemporaryDir runtime;
+    const QString path = runtime.filePath(QStringLiteral("brewdial-test"));
+    SingleInstance first(path, kMax);
+    ASSERT_EQ(first.Claim(StartRequest{}), SingleInstance::Outcome::Listening);
+    // Strangers that connect and say nothing.
+    std::vector<int> silent;
+    for (int i = 0; i < 40; ++i) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = path.toLocal8Bit();
+        std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+        connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        silent.push_back(fd);
+        RunLoopUntil([] { return false; }, 1); // the listener takes what waits
+    }
+    const auto refused = [&] {
+        int n = 0;
+        for (int fd : silent) {
+            char byte;
+            n += recv(fd, &byte, 1, MSG_PEEK) == 0;
+        }
+        return n;
+    };
+    EXPECT_TRUE(RunLoopUntil([&] { return refused() >= 24; })) << refused() << " refused";
+    EXPECT_EQ(refused(), 24) << "16 are heard, the rest refused";
+    for (int fd : silent) {
+        close(fd);
+    }
+    // Once they are gone a later start is heard again.
+    std::vector<StartRequest> received;
+    first.OnRequest([&](const StartRequest& r) { received.push_back(r); });
+    EXPECT_EQ(HandOver(path, StartRequest{}, received), SingleInstance::Outcome::HandedOver);
 }
 
 TEST(SingleInstance, LaterStartsHandTheirRequestToTheFirst) {

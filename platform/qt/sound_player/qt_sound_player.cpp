@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -18,8 +19,15 @@ public:
 
     bool PlayAsync(const QString& file) override {
         m_async = std::make_unique<QSoundEffect>();
-        m_async->setSource(QUrl::fromLocalFile(file));
-        m_async->play();
+        QSoundEffect* effect = m_async.get();
+        // The sound's samples are kept only while it plays.
+        QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
+            if (!effect->isPlaying() && m_async.get() == effect) {
+                m_async.release()->deleteLater();
+            }
+        });
+        effect->setSource(QUrl::fromLocalFile(file));
+        effect->play();
         return true;
     }
 
@@ -43,12 +51,23 @@ public:
         effect.play();
         // Without a device a sound effect would claim to play for ever.
         guard.start(guardMs);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        m_stopToEnd = [&] { loop.quit(); };
+        loop.exec();
+        m_stopToEnd = nullptr;
+        effect.stop();
         return effect.status() != QSoundEffect::Error;
+    }
+
+    void Stop() override {
+        m_async.reset();
+        if (m_stopToEnd) {
+            m_stopToEnd();
+        }
     }
 
 private:
     std::unique_ptr<QSoundEffect> m_async; // the last asynchronous sound, kept while it plays
+    std::function<void()> m_stopToEnd;     // ends the sound played to its end
 };
 
 } // namespace
