@@ -17,9 +17,6 @@
 
 namespace {
 
-// A live writer holds the lock only for the moment it takes to write a small file.
-constexpr int kLiveWriterWaitMs = 5000;
-
 // QLockFile writes "pid\napplication\nhost\n..."; a writer killed between creating the file and
 // writing it leaves it empty.
 bool OwnerMayBeAlive(const QByteArray& lockName) {

@@ -4,6 +4,9 @@
 #include <QLockFile>
 #include <QString>
 
+// A live writer holds the lock only for the moment it takes to write a small file.
+constexpr int kLiveWriterWaitMs = 5000;
+
 // Holds the profile's lock (the profile's name plus ".lock", as QSettings names it) while it
 // lives. A lock left by a dead writer is taken over at once, and the temporary files that writer
 // left are removed; a live writer is waited for, a few seconds at most.
