@@ -235,6 +235,8 @@ QByteArray EscapedValue(const QString& text) {
             out += '\\' + QByteArray(1, kLetters[escape - kEscapes]);
         } else if (c == '"' || c == '\\') {
             out += '\\' + QByteArray(1, static_cast<char>(c));
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
         } else if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
             out += s.mid(i++, 2).toUtf8();
         } else if (!s[i].isSurrogate()) {

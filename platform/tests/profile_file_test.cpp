@@ -403,7 +403,7 @@ TEST_F(ProfileFileTest, WritersKilledDuringTheWriteLeaveAWholeProfile) {
     std::mt19937 random(4711);
     int interrupted = 0; // kills that came while a writer held the lock
     int lastRound = 0;
-    for (int kill = 0; kill < 200 && (kill < 20 || interrupted < 3); ++kill) {
+    for (int kill = 0; kill < 200 && (kill < 10 || interrupted < 3); ++kill) {
         int news[2];
         ASSERT_EQ(::pipe(news), 0);
         const pid_t writer = ::fork();
