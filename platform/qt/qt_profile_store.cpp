@@ -20,7 +20,7 @@ QString FullKey(const std::string& section, const std::string& key) {
 
 // Only an optional minus and decimal digits, nothing around them, within int range:
 // anything else is not a whole number and the caller's default applies.
-bool ParseWholeNumber(const std::string& text, int& out) {
+bool ParseStoredInt(const std::string& text, int& out) {
     const char* last = text.data() + text.size();
     const auto [end, ec] = std::from_chars(text.data(), last, out, 10);
     return ec == std::errc() && end == last;
@@ -78,7 +78,7 @@ void QtProfileStore::Write(const std::string& section, const std::string& key, c
 int QtProfileStore::GetProfileInt(const std::string& section, const std::string& key, int def) {
     const std::optional<std::string> text = Find(section, key);
     int value = 0;
-    return text && ParseWholeNumber(*text, value) ? value : def;
+    return text && ParseStoredInt(*text, value) ? value : def;
 }
 
 std::string QtProfileStore::GetProfileString(const std::string& section, const std::string& key,
