@@ -5,6 +5,7 @@
 #include "platform/messages.h"
 #include "res/resource.h"
 #include "res/resources.h"
+#include "ui/menu_page.h"
 
 CTimerApp::CTimerApp(Services& services, MessageLoop& loop) : CWinApp(services, loop, BrewdialResources()) {}
 
@@ -103,6 +104,9 @@ void CTimerApp::OnSessionEnd() {
 
 void CTimerApp::OnQuickTimer(int index) {
     if (CTimerDlg* dlg = LiveDialog()) {
+        if (dlg->m_pMenuPage) {
+            dlg->m_pMenuPage->SaveToSettings(); // minutes being edited on the shown Menu page start
+        }
         m_strQuickMinutes = dlg->m_settings.menu.strMenuMinutes[index];
         dlg->StartQuickTimer(m_strQuickMinutes);
     }

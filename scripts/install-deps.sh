@@ -1,13 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Brewdial needs to build, run and test.
+# Installs the Debian 12 packages Brewdial needs. Usage: scripts/install-deps.sh [run|all]
+#   run: what building and running the program needs
+#   all (the default): that, and what its tests and its Debian package need
 set -euo pipefail
+set_of_packages=${1:-all}
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev
-  qt6-multimedia-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libxrandr-dev libxcb1-dev libgtest-dev
-  xvfb xauth xdotool fonts-dejavu-core
-  inotify-tools                  # the session-end test counts the profile's writes
-  trayer x11-utils               # the tray smoke test docks the icon in a real tray and finds it
-  desktop-file-utils appstream   # the install test validates the menu entry and AppStream data
-  dpkg-dev file)                 # cpack's Debian package finds its library dependencies
+  qt6-multimedia-dev libglu1-mesa-dev libgl1-mesa-dri libxrandr-dev libxcb1-dev fonts-dejavu-core)
+case "$set_of_packages" in
+run) ;;
+all)
+  packages+=(libgtest-dev libegl-dev libegl-mesa0 # the tests; the pixel tests draw through EGL
+    xvfb xauth xdotool                            # the tests of the real program on a virtual display
+    inotify-tools                  # the session-end test counts the profile's writes
+    trayer x11-utils               # the tray smoke test docks the icon in a real tray and finds it
+    desktop-file-utils appstream   # the install test validates the menu entry and AppStream data
+    dpkg-dev file)                 # cpack's Debian package finds its library dependencies
+  ;;
+*)
+  echo "usage: $0 [run|all]" >&2
+  exit 2
+  ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

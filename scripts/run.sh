@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Brewdial and starts it.
+# Builds Brewdial without its tests and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+BUILD_TESTING=OFF scripts/build.sh
 exec build/brewdial

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 flags="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S . -B build-sanitized -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBREWDIAL_WERROR=ON \
-  -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+  -DBUILD_TESTING=ON -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build build-sanitized
 # libdbus keeps some of what it allocates for a session bus until the process ends, by design.
 suppressions=$(mktemp)

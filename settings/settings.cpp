@@ -12,7 +12,8 @@ namespace {
 // The double nearest 1/255: a byte times this gives the colour component.
 constexpr double kByteToComponent = 0.00392156862745098;
 
-int ComponentToByte(double component) {
+// Rounded to the nearest byte: a colour loaded and not changed is written back as the same int.
+int RoundedComponentByte(double component) {
     if (!(component > 0.0)) { // also catches NaN
         return 0;
     }
@@ -111,8 +112,8 @@ RgbColor ColorFromProfileInt(int v) {
 }
 
 int ColorToProfileInt(const RgbColor& color) {
-    return ComponentToByte(color.red) + 256 * ComponentToByte(color.green) +
-           65536 * ComponentToByte(color.blue);
+    return RoundedComponentByte(color.red) + 256 * RoundedComponentByte(color.green) +
+           65536 * RoundedComponentByte(color.blue);
 }
 
 namespace {

@@ -99,15 +99,25 @@ TEST_F(TrayControlTest, AStatusNotifierHostsMenuCarriesTheCommandsAndItsClickIsT
     EXPECT_TRUE(Dlg().IsWindowVisible());
 }
 
+// In the popup of a right-click and in the menu a StatusNotifierItem host shows by itself (asked
+// for at every tray update), listing the menu keeps the edits on the page; choosing starts them.
 TEST_F(TrayControlTest, UnsavedCaptionsOfTheShownMenuPageShowInThePopupAndTheirMinutesStart) {
-    Start();
-    ClickTab(Dlg().m_tabCtrl, 3);
-    CDialog& page = *Dlg().m_pCurrentPage;
-    ReplaceText(*page.GetDlgItem(IDC_MENU2_TEXT), "Tee");
-    ReplaceText(*page.GetDlgItem(IDC_MENU2_MINUTES), "4");
-    EXPECT_EQ(Popup(), "1 Minute|Tee|5 Minuten|-|Stop Timer|[Pause]|Countup|-|Maximize|Exit");
-    ChooseFromPopup(ID_QUICKTIMER2);
-    EXPECT_EQ(env->tray.tip, "Timer set to: 4 minutes");
+    for (const bool exported : {false, true}) {
+        SCOPED_TRACE(exported ? "exported menu" : "popup");
+        TearDown();
+        SetUp();
+        Start();
+        ClickTab(Dlg().m_tabCtrl, 3);
+        CDialog& page = *Dlg().m_pCurrentPage;
+        ReplaceText(*page.GetDlgItem(IDC_MENU2_TEXT), "Tee");
+        ReplaceText(*page.GetDlgItem(IDC_MENU2_MINUTES), "4");
+        const std::string shown = exported ? Describe(env->tray.ExportedMenu()) : Popup();
+        EXPECT_EQ(shown, "1 Minute|Tee|5 Minuten|-|Stop Timer|[Pause]|Countup|-|Maximize|Exit");
+        EXPECT_EQ(Dlg().m_settings.menu.strMenuText[1], "3 Minuten");
+        exported ? env->tray.ChooseFromExportedMenu(ID_QUICKTIMER2) : ChooseFromPopup(ID_QUICKTIMER2);
+        EXPECT_EQ(env->tray.tip, "Timer set to: 4 minutes");
+        EXPECT_EQ(Dlg().m_settings.menu.strMenuText[1], "Tee");
+    }
 }
 
 TEST_F(TrayControlTest, AQuickTimerReplacesWhateverRunsWithAFreshUnpausedCountdown) {

@@ -64,13 +64,13 @@ std::vector<PopupMenuItem> CTimerDlg::TrayPopupItems() {
     for (const MenuItemTemplate& item : App().Resources().menus.at(IDR_TRAYMENU).at(kTrayPopup)) {
         items.push_back(PopupMenuItem{item.id, item.text, false});
     }
-    if (m_pMenuPage) {
-        m_pMenuPage->SaveToSettings(); // captions being edited show at once
+    // Captions being edited on the shown Menu page show at once; the page keeps them until a quick
+    // timer is chosen or the page is left.
+    const UINT quickTimers[3] = {ID_QUICKTIMER1, ID_QUICKTIMER2, ID_QUICKTIMER3};
+    for (int i = 0; i < 3; ++i) {
+        SetItemText(items, quickTimers[i],
+                    m_pMenuPage ? m_pMenuPage->ShownCaption(i) : m_settings.menu.strMenuText[i]);
     }
-    const MenuSettings& menu = m_settings.menu;
-    SetItemText(items, ID_QUICKTIMER1, menu.strMenuText[0]);
-    SetItemText(items, ID_QUICKTIMER2, menu.strMenuText[1]);
-    SetItemText(items, ID_QUICKTIMER3, menu.strMenuText[2]);
     SetItemGrayed(items, ID_MENU_PAUSE, !m_bTimerRunning && !m_bCountupRunning);
     if (m_bPaused) {
         SetItemText(items, ID_MENU_PAUSE, "Resume");

@@ -10,7 +10,7 @@ namespace {
 constexpr int kSwatchIds[6] = {IDC_SWATCH1, IDC_SWATCH2, IDC_SWATCH3, IDC_SWATCH4, IDC_SWATCH5, IDC_SWATCH6};
 
 // A component as a byte: truncated, so some bytes come back one lower after a round trip.
-int ComponentByte(double component) {
+int TruncatedComponentByte(double component) {
     return static_cast<int>(component * 255.0);
 }
 
@@ -52,7 +52,8 @@ void CColorsDlg::PaintSwatch(int slot) {
     rect = CRect{rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2};
     const RgbColor& c = m_colors[slot - 1];
     CClientDC dc(this);
-    dc.FillSolidRect(rect, RGB(ComponentByte(c.red), ComponentByte(c.green), ComponentByte(c.blue)));
+    dc.FillSolidRect(rect, RGB(TruncatedComponentByte(c.red), TruncatedComponentByte(c.green),
+                               TruncatedComponentByte(c.blue)));
 }
 
 void CColorsDlg::OnPaint() {

@@ -52,6 +52,10 @@ void CMenuPage::SaveToSettings() {
     }
 }
 
+std::string CMenuPage::ShownCaption(int index) {
+    return GetDlgItem(kTextIds[index])->GetWindowText();
+}
+
 void CMenuPage::OnDestroy() {
     SaveToSettings();
     CDialog::OnDestroy();

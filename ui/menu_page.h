@@ -12,6 +12,8 @@ public:
 
     // Reads the controls into the settings; the page stays open.
     void SaveToSettings();
+    // The caption of quick timer 0, 1 or 2 as its field shows it now.
+    std::string ShownCaption(int index);
 
     MenuSettings* m_pSettings;
     std::string m_strMenuText[3];

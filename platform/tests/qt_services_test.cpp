@@ -50,9 +50,12 @@ TEST(QtFileDialog, FiltersBecomeQtsForm) {
     EXPECT_EQ(QtFileFilter("|*.wav||"), QString());
 }
 
+// A minute of silence, 8 kHz, 8 bit, mono: a play that waits for it, or for a device that never
+// ends it, takes a minute, which no machine's slowness comes near.
+constexpr int kWavSeconds = 60;
+
 QString WriteWav(const QTemporaryDir& dir) {
-    // 0.1 s of silence, 8 kHz, 8 bit, mono.
-    const quint32 samples = 800;
+    const quint32 samples = 8000 * kWavSeconds;
     QByteArray wav("RIFF");
     auto le32 = [&](quint32 v) {
         for (int i = 0; i < 4; ++i) {
