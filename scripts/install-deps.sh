@@ -6,6 +6,7 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev
   xvfb xauth xdotool fonts-dejavu-core
   inotify-tools                  # the session-end test counts the profile's writes
   trayer x11-utils               # the tray smoke test docks the icon in a real tray and finds it
+  haskell-gtk-sni-tray-utils dbus-daemon libglib2.0-bin  # ... and shows it in a StatusNotifierItem host
   desktop-file-utils appstream   # the install test validates the menu entry and AppStream data
   dpkg-dev file)                 # cpack's Debian package finds its library dependencies
 missing=()
