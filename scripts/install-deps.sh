@@ -8,7 +8,8 @@ packages=(g++ cmake ninja-build pkg-config qt6-base-dev libqt6opengl6-dev
   trayer x11-utils               # the tray smoke test docks the icon in a real tray and finds it
   haskell-gtk-sni-tray-utils dbus-daemon libglib2.0-bin  # ... and shows it in a StatusNotifierItem host
   desktop-file-utils appstream   # the install test validates the menu entry and AppStream data
-  dpkg-dev file)                 # cpack's Debian package finds its library dependencies
+  dpkg-dev file                  # cpack's Debian package finds its library dependencies
+  lintian)                       # ... and the install test checks the package
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
