@@ -18,5 +18,6 @@ WindowingChoice ChooseWindowing(const WindowingEnvironment& env) {
                 "no X server found, and Qt's Wayland plugin is not installed (Debian package qt6-wayland); "
                 "start XWayland or install it"};
     }
-    return {"", "", "no display found (neither an X server nor Wayland); set DISPLAY or WAYLAND_DISPLAY"};
+    return {"", "",
+            "no display server found (neither an X server nor Wayland); set DISPLAY or WAYLAND_DISPLAY"};
 }
