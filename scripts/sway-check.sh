@@ -13,7 +13,7 @@ shot=${2:-}
 command -v sway >/dev/null && command -v Xwayland >/dev/null || { echo "sway-check: no sway or Xwayland"; exit 77; }
 [ "$(id -u)" -ne 0 ] || { echo "sway-check: run as an ordinary user"; exit 77; }
 dir=$(mktemp -d)
-trap '{ kill $(jobs -p) && wait; } 2>/dev/null; rm -rf "$dir"' EXIT
+trap '[ -z "${SWAYSOCK:-}" ] || swaymsg exit >/dev/null 2>&1; { kill $(jobs -p) && wait; } 2>/dev/null; rm -rf "$dir"' EXIT
 fail() {
   echo "sway-check: $*" >&2
   cat "$dir"/*.log >&2 2>/dev/null || true
