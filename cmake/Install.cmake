@@ -12,14 +12,23 @@ configure_file(${dist_source}/${BREWDIAL_APP_ID}.metainfo.xml.in
   ${dist_build}/${BREWDIAL_APP_ID}.metainfo.xml @ONLY)
 configure_file(${dist_source}/brewdial.1.in ${dist_build}/brewdial.1 @ONLY)
 
-# Man pages are installed compressed, as Debian does; -n keeps the archive free of time stamps.
-add_custom_command(OUTPUT ${dist_build}/brewdial.1.gz
-  COMMAND gzip -9nkf ${dist_build}/brewdial.1
-  DEPENDS ${dist_build}/brewdial.1 VERBATIM)
-add_custom_target(brewdial_man_page ALL DEPENDS ${dist_build}/brewdial.1.gz)
+# Man pages and changelogs are installed compressed, as Debian does; -n keeps the archive free
+# of time stamps.
+function(brewdial_compressed name)
+  add_custom_command(OUTPUT ${dist_build}/${name}.gz
+    COMMAND gzip -9nkf ${dist_build}/${name}
+    DEPENDS ${dist_build}/${name} VERBATIM)
+  string(MAKE_C_IDENTIFIER ${name} target)
+  add_custom_target(brewdial_${target}_gz ALL DEPENDS ${dist_build}/${name}.gz)
+endfunction()
+brewdial_compressed(brewdial.1)
 
 install(TARGETS brewdial RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS brewdial_sound LIBRARY DESTINATION ${BREWDIAL_SOUND_PLAYER_DIR})
+# A shared object in its own right: every symbol found when it is linked, and the C library
+# named among its dependencies even where the linker would find no call into it.
+target_link_options(brewdial_sound PRIVATE LINKER:-z,defs)
+target_link_libraries(brewdial_sound PRIVATE -Wl,--push-state,--no-as-needed c -Wl,--pop-state)
 install(FILES ${dist_source}/${BREWDIAL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${dist_build}/${BREWDIAL_APP_ID}.metainfo.xml

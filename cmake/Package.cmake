@@ -11,14 +11,20 @@ alarm at a time of day, a countdown of whole minutes with three quick timers in
 the tray menu, and a stopwatch. A running countdown shows in the tray, in a
 small always-on-top LED-Timer window and in an OpenGL 3D-Timer window; at the
 alarm Brewdial plays a WAV file and shows a message.]])
+# The changelog Debian asks of every package, its entry dated by the release.
+configure_file(${dist_source}/changelog.in ${dist_build}/changelog @ONLY)
+brewdial_compressed(changelog)
+install(FILES ${dist_build}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brewdial)
+
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Opened at run time (by the OpenGL library check and for display modes), where dpkg-shlibdeps
-# cannot see them; the found dependencies are added to this list.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libglu1-mesa, libxrandr2")
+# Opened at run time (libGL.so.1 by the OpenGL library check, libXrandr for display modes),
+# where dpkg-shlibdeps cannot see them; the found dependencies, GLU among them, are added to
+# this list, so it names none of those.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libxrandr2")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BREWDIAL_HOMEPAGE})
 

@@ -1,8 +1,30 @@
 # The version is set once, by project() in the top CMakeLists.txt; everything else takes it
 # from there.
 
-# The day this version was released, for the AppStream release entry and the man page.
+# The day this version was released, for the AppStream release entry, the man page and the
+# package's changelog: two builds of one version give the same files.
 set(BREWDIAL_RELEASE_DATE 2026-12-08)
+
+# The same day as a mail date (RFC 2822), as a Debian changelog writes it.
+string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" _ ${BREWDIAL_RELEASE_DATE})
+set(_year ${CMAKE_MATCH_1})
+set(_day_text ${CMAKE_MATCH_3})
+math(EXPR _month "${CMAKE_MATCH_2}")
+math(EXPR _day "${CMAKE_MATCH_3}")
+# Sakamoto's rule for the day of the week, 0 = Sunday.
+set(_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+math(EXPR _index "${_month} - 1")
+list(GET _offsets ${_index} _offset)
+set(_y ${_year})
+if(_month LESS 3)
+  math(EXPR _y "${_year} - 1")
+endif()
+math(EXPR _weekday "(${_y} + ${_y} / 4 - ${_y} / 100 + ${_y} / 400 + ${_offset} + ${_day}) % 7")
+set(_weekdays Sun Mon Tue Wed Thu Fri Sat)
+set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(GET _weekdays ${_weekday} _weekday_name)
+list(GET _months ${_index} _month_name)
+set(BREWDIAL_RELEASE_DATE_RFC2822 "${_weekday_name}, ${_day_text} ${_month_name} ${_year} 00:00:00 +0000")
 
 # The version for the program's code, in the build tree.
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/brewdial_version.h

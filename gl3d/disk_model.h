@@ -52,12 +52,13 @@ public:
 
     // The GL state set once in the window's fresh context: viewport, perspective, the light when
     // m_bLight is 1, clearing, depth test, and the start orientation of the disk, 7 units away and
-    // turned 35 degrees about the vertical axis. The whole turn is shown again.
-    void InitScene(int clientWidth, int clientHeight, bool fullscreen);
+    // turned 35 degrees about the vertical axis. The whole turn is shown again. Sizes are in the
+    // window's pixels; pixelRatio says how many of the surface's pixels make one of them.
+    void InitScene(int clientWidth, int clientHeight, bool fullscreen, double pixelRatio = 1.0);
     // The viewport after the client area changed size; the perspective stays.
-    static void ResizeViewport(int clientWidth, int clientHeight);
+    static void ResizeViewport(int clientWidth, int clientHeight, double pixelRatio = 1.0);
     // The viewport of the full screen: 480 by 440 pixels in the middle of 640 by 480.
-    static void FullScreenViewport();
+    static void FullScreenViewport(double pixelRatio = 1.0);
     // One frame into the current context. The caller presents it (its buffer swap flushes it).
     void RenderFrame();
     // One frame into any sink: clear, spin, then the picture of m_nDiskType.

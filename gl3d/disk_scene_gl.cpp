@@ -4,12 +4,13 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <algorithm>
+#include <cmath>
 
-void DiskModel::InitScene(int clientWidth, int clientHeight, bool fullscreen) {
+void DiskModel::InitScene(int clientWidth, int clientHeight, bool fullscreen, double pixelRatio) {
     if (fullscreen) {
-        FullScreenViewport();
+        FullScreenViewport(pixelRatio);
     } else {
-        ResizeViewport(clientWidth, clientHeight);
+        ResizeViewport(clientWidth, clientHeight, pixelRatio);
     }
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -33,12 +34,22 @@ void DiskModel::InitScene(int clientWidth, int clientHeight, bool fullscreen) {
     glRotated(35.0, 0.0, 1.0, 0.0);
 }
 
-void DiskModel::ResizeViewport(int clientWidth, int clientHeight) {
-    glViewport(0, 0, std::max(clientWidth, 0), std::max(clientHeight, 0));
+namespace {
+
+// OpenGL counts in the surface's own pixels, the window in the desktop's logical ones.
+GLint DevicePixels(int logical, double pixelRatio) {
+    return static_cast<GLint>(std::lround(std::max(logical, 0) * pixelRatio));
 }
 
-void DiskModel::FullScreenViewport() {
-    glViewport(80, 40, 480, 440);
+} // namespace
+
+void DiskModel::ResizeViewport(int clientWidth, int clientHeight, double pixelRatio) {
+    glViewport(0, 0, DevicePixels(clientWidth, pixelRatio), DevicePixels(clientHeight, pixelRatio));
+}
+
+void DiskModel::FullScreenViewport(double pixelRatio) {
+    glViewport(DevicePixels(80, pixelRatio), DevicePixels(40, pixelRatio), DevicePixels(480, pixelRatio),
+               DevicePixels(440, pixelRatio));
 }
 
 void DiskModel::RenderFrame() {

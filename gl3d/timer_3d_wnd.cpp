@@ -58,7 +58,7 @@ void C3DTimerWnd::InitGL() {
         return;
     }
     const CRect client = GetClientRect();
-    InitScene(client.Width(), client.Height(), m_bFullscreen == 1);
+    InitScene(client.Width(), client.Height(), m_bFullscreen == 1, m_hDC->DevicePixelRatio());
     SetTimer(IDT_FRAME, 50);
 }
 
@@ -120,7 +120,7 @@ void C3DTimerWnd::EnterFullScreen() {
     SetWindowStyle(kPopupStyle, WS_EX_TOPMOST);
     SetWindowPos(true, kFullScreenRect);
     if (m_hRC) {
-        FullScreenViewport();
+        FullScreenViewport(m_hDC->DevicePixelRatio());
     }
     m_bFullscreen = 1;
 }
@@ -156,7 +156,7 @@ void C3DTimerWnd::ShowPaused(BOOL paused) {
 void C3DTimerWnd::OnSize(UINT type, int cx, int cy) {
     CWnd::OnSize(type, cx, cy);
     if (m_hRC) {
-        ResizeViewport(cx, cy);
+        ResizeViewport(cx, cy, m_hDC->DevicePixelRatio());
     }
 }
 

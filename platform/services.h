@@ -135,6 +135,8 @@ public:
     virtual std::unique_ptr<GlRenderingContext> CreateContext() = 0;
     // Shows the frame drawn into the back buffer.
     virtual void SwapBuffers() = 0;
+    // How many of the surface's pixels make one of the window's: what OpenGL counts in.
+    virtual double DevicePixelRatio() const { return 1.0; }
 };
 
 class RenderingService {

@@ -13,8 +13,10 @@ all)
     xvfb xauth xdotool                            # the tests of the real program on a virtual display
     inotify-tools                  # the session-end test counts the profile's writes
     trayer x11-utils               # the tray smoke test docks the icon in a real tray and finds it
+    haskell-gtk-sni-tray-utils dbus-daemon libglib2.0-bin # ... and shows it in a StatusNotifierItem host
     desktop-file-utils appstream   # the install test validates the menu entry and AppStream data
-    dpkg-dev file)                 # cpack's Debian package finds its library dependencies
+    dpkg-dev file                  # cpack's Debian package finds its library dependencies
+    lintian)                       # ... and the install test checks the package
   ;;
 *)
   echo "usage: $0 [run|all]" >&2

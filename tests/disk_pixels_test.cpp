@@ -167,21 +167,25 @@ struct SceneCase {
     bool fullscreen, light;
     GLint viewport[4];
     double aspect;
+    double pixelRatio = 1.0; // of a desktop scaled up: the viewport counts the surface's pixels
 };
 
 TEST_F(DiskPixels, SceneIsSetUpOnceWithPerspectiveStartOrientationAndLight) {
     for (const SceneCase& c : {SceneCase{300, 200, false, false, {0, 0, 300, 200}, 1.5},
                                SceneCase{640, 480, true, true, {80, 40, 480, 440}, 4.0 / 3.0},
-                               SceneCase{300, 0, false, true, {0, 0, 300, 0}, 1.0}}) {
+                               SceneCase{300, 0, false, true, {0, 0, 300, 0}, 1.0},
+                               SceneCase{150, 100, false, false, {0, 0, 300, 200}, 1.5, 2.0},
+                               SceneCase{640, 480, true, false, {120, 60, 720, 660}, 4.0 / 3.0, 1.5}}) {
         SCOPED_TRACE(::testing::Message()
-                     << c.width << "x" << c.height << (c.fullscreen ? " full screen" : ""));
+                     << c.width << "x" << c.height << (c.fullscreen ? " full screen" : "") << " at scale "
+                     << c.pixelRatio);
         std::string whyNot;
         auto context = HeadlessGlContext::Create(kSize, kSize, whyNot);
         ASSERT_TRUE(context) << whyNot;
         DiskModel model;
         model.m_bLight = c.light ? 1 : 0;
         model.m_dRemaining = 12.0;
-        model.InitScene(c.width, c.height, c.fullscreen);
+        model.InitScene(c.width, c.height, c.fullscreen, c.pixelRatio);
         EXPECT_EQ(model.m_dRemaining, 360.0);
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport);

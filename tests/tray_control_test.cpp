@@ -13,14 +13,22 @@ namespace {
 
 class TrayControlTest : public RunFixture {
 protected:
-    // Right-clicks the tray icon and notes the popup's items; the menu is dismissed.
+    // Right-clicks the tray icon and notes the popup's items; the menu is dismissed. The popup
+    // opens where the pointer is: a tray host that asks for the menu says where, and the desktop
+    // reports that place as the pointer's, which moves a little between two clicks here.
     std::vector<PopupMenuItem> OpenPopup() {
         std::vector<PopupMenuItem> shown;
         env->modal.ExpectPopup([&](const std::vector<PopupMenuItem>& items) {
             shown = items;
             return 0u;
         });
+        env->display.cursor = CPoint{env->display.cursor.x - 7, env->display.cursor.y + 3};
         env->tray.Click(WM_RBUTTONDOWN);
+        const std::vector<CPoint>& places = env->modal.popupPlaces;
+        if (places.empty() || places.back().x != env->display.cursor.x ||
+            places.back().y != env->display.cursor.y) {
+            ADD_FAILURE() << "the popup did not open at the pointer's place";
+        }
         return shown;
     }
     // Right-clicks the tray icon and picks the item with the given command.

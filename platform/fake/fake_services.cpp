@@ -273,7 +273,8 @@ std::optional<COLORREF> ScriptedModal::ChooseColor(CWnd*) {
     return a ? a->color : std::nullopt;
 }
 
-UINT ScriptedModal::TrackPopupMenu(const std::vector<PopupMenuItem>& items, CPoint, CWnd*) {
+UINT ScriptedModal::TrackPopupMenu(const std::vector<PopupMenuItem>& items, CPoint at, CWnd*) {
+    popupPlaces.push_back(at);
     std::optional<Answer> a = Take(Kind::Popup, "popup menu");
     return a ? a->popup(items) : 0;
 }

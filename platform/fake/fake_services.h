@@ -95,6 +95,7 @@ public:
 
     std::vector<MessageBoxCall> messageBoxes;
     std::vector<std::string> fileFilters;
+    std::vector<CPoint> popupPlaces; // the top-left corner of each popup menu opened
     // Calls no script was queued for, dialogs that never ended, and user actions the real
     // desktop would have refused.
     std::vector<std::string> failures;

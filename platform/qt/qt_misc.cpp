@@ -1,4 +1,5 @@
 #include "platform/qt/qt_services.h"
+#include "platform/qt/tray_host_pointer.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -25,7 +26,7 @@ CRect QtDisplayService::WorkArea() {
 }
 
 CPoint QtDisplayService::CursorPos() {
-    const QPoint p = QCursor::pos();
+    const QPoint p = TrayHostPointer().value_or(QCursor::pos());
     return CPoint{p.x(), p.y()};
 }
 

@@ -6,19 +6,28 @@
 #include "platform/qt/session_end.h"
 #include "platform/qt/single_instance.h"
 #include "platform/qt/widgets.h"
+#include "platform/qt/windowing_choice.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStandardPaths>
 #include <QSurfaceFormat>
 
 #include <X11/Xlib.h>
 #include <cstdlib>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
-bool HasXServer() {
+bool XServerAnswers() {
+    if (!std::getenv("DISPLAY")) {
+        return false;
+    }
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         return false;
@@ -27,21 +36,61 @@ bool HasXServer() {
     return true;
 }
 
-// The program places its windows itself, which Wayland does not allow: prefer an X server.
-// Returns an error text when no display can be reached.
+// As the Wayland client library finds the compositor: a socket named by WAYLAND_DISPLAY, in
+// XDG_RUNTIME_DIR unless the name is a path.
+bool WaylandAnswers() {
+    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (name.isEmpty()) {
+        return false;
+    }
+    const QByteArray path =
+        QFile::encodeName(name.startsWith('/') ? name : qEnvironmentVariable("XDG_RUNTIME_DIR") + '/' + name);
+    sockaddr_un address{};
+    if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path)) {
+        return false;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool answers = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0) {
+        close(fd);
+    }
+    return answers;
+}
+
+bool WaylandPluginInstalled() {
+    QStringList folders = qEnvironmentVariable("QT_PLUGIN_PATH").split(':', Qt::SkipEmptyParts);
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    for (const QString& folder : folders) {
+        if (!QDir(folder + QStringLiteral("/platforms"))
+                 .entryList({QStringLiteral("libqwayland-*.so")})
+                 .isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Sets QT_QPA_PLATFORM as chosen and says what the user should know. Returns an error text
+// when no display can be reached.
 std::string ChooseWindowingPlatform() {
-    const char* chosen = std::getenv("QT_QPA_PLATFORM");
-    if (chosen && *chosen) {
-        return {};
+    const char* user = std::getenv("QT_QPA_PLATFORM");
+    WindowingEnvironment env;
+    env.userChoice = user ? user : "";
+    if (env.userChoice.empty()) {
+        env.xServerAnswers = XServerAnswers();
+        env.waylandAnswers = !env.xServerAnswers && WaylandAnswers();
+        env.waylandPlugin = env.waylandAnswers && WaylandPluginInstalled();
     }
-    if (std::getenv("DISPLAY") && HasXServer()) {
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
-        return {};
+    const WindowingChoice choice = ChooseWindowing(env);
+    if (!choice.platform.empty()) {
+        setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
     }
-    if (std::getenv("WAYLAND_DISPLAY")) {
-        return {};
+    if (!choice.notice.empty()) {
+        ReportProblem(choice.notice);
     }
-    return "no display server found (neither an X server nor Wayland); set DISPLAY or WAYLAND_DISPLAY";
+    return choice.error;
 }
 
 std::string ExecutableName(const char* argv0) {
@@ -94,6 +143,10 @@ QtPlatform::QtPlatform(int& argc, char** argv, const std::string& company) {
     m_parts = std::make_unique<Parts>();
     m_parts->app = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the program lives on in the tray
+    // The name a tray host shows for the icon, and the window class the desktop entry names.
+    QApplication::setApplicationName(QStringLiteral("Brewdial"));
+    // Wayland's app_id: the compositor finds the desktop entry, and its icon, by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.quorvane.Brewdial"));
     m_parts->profile = std::make_unique<QtProfileStore>(company, ExecutableName(argv[0]));
     Parts& p = *m_parts;
     m_services.reset(new Services{p.timers, p.clock, p.modal, p.tray, p.sound, p.display, *p.profile,

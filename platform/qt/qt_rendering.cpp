@@ -68,6 +68,7 @@ public:
             m_context->swapBuffers(m_surface);
         }
     }
+    double DevicePixelRatio() const override { return m_surface ? m_surface->devicePixelRatio() : 1.0; }
 
 private:
     QPointer<QWidget> m_container;

@@ -9,8 +9,7 @@ UINT TrayMouseMessage(QSystemTrayIcon::ActivationReason reason, TrayProtocol pro
     case QSystemTrayIcon::Trigger:
         return protocol == TrayProtocol::StatusNotifierItem ? WM_LBUTTONDBLCLK : 0;
     case QSystemTrayIcon::Context:
-        // A StatusNotifierItem host shows the item's exported menu itself.
-        return protocol == TrayProtocol::XEmbed ? WM_RBUTTONDOWN : 0;
+        return WM_RBUTTONDOWN;
     default:
         return 0;
     }

@@ -1,6 +1,7 @@
 #include "platform/qt/tray_icon_entry.h"
 
 #include "platform/messages.h"
+#include "platform/qt/tray_host_pointer.h"
 #include "platform/qt/widgets.h"
 #include "platform/wnd.h"
 
@@ -65,6 +66,7 @@ void TrayIconEntry::Update(const NotifyIconData& data) {
 bool TrayIconEntry::Show() {
     m_protocol = ProtocolQtChooses();
     if (m_protocol == TrayProtocol::StatusNotifierItem) {
+        ListenForTrayHostPointer();
         // No right-click reaches a StatusNotifierItem on many hosts: they show its menu instead,
         // so it must be there when the item registers. An XEmbed tray would pop up an attached
         // menu itself, beside the program's own.
@@ -92,13 +94,22 @@ void TrayIconEntry::Hide() {
 // The window hears of a click, and of a command of the exported menu, once the event that
 // brought it is done: what it does then (a popup's own loop, the icon's removal as the program
 // ends) must not run inside the icon's own event handling.
+// A host that asks for the menu says where; an XEmbed tray's click is under the cursor.
 void TrayIconEntry::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+    const std::optional<QPoint> pointer =
+        reason == QSystemTrayIcon::Context && m_protocol == TrayProtocol::StatusNotifierItem
+            ? TakeTrayHostPointer()
+            : std::nullopt;
     if (const UINT mouse = TrayMouseMessage(reason, m_protocol)) {
         CWnd* window = m_window;
         const UINT message = m_callbackMessage;
         const WPARAM id = m_id;
         QMetaObject::invokeMethod(
-            &m_icon, [window, message, id, mouse] { window->SendMessage(message, id, mouse); },
+            &m_icon,
+            [window, message, id, mouse, pointer] {
+                const TrayHostPointerScope at(pointer);
+                window->SendMessage(message, id, mouse);
+            },
             Qt::QueuedConnection);
     }
 }
