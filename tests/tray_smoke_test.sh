@@ -92,6 +92,16 @@ if [ "$host" = sni ]; then
   xdotool key Down Return
   wait_for_window "^Timer set to: 1 minute"
   echo "tray ($host): quick timer 1 from the popup opened the LED-Timer"
+  # Paused with the dialog's button: a host that shows the exported menu without asking for it
+  # again first finds "Resume" there.
+  menu_path=$(sni --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem Menu |
+    grep -oE "'/[^']*'" | tr -d "'")
+  click_at "$(xdotool search --onlyvisible --name "^Brewdial$" | head -1)" 0.195 0.855
+  exported() { gdbus call --session --dest "$item" --object-path "$menu_path" \
+    --method com.canonical.dbusmenu.GetLayout 0 "int32 -1" "@as []"; }
+  for _ in $(seq 50); do exported | grep -q "'Resume'" && break; sleep 0.1; done
+  exported | grep -q "'Resume'" || fail "after Pause the exported menu ($menu_path) says: $(exported 2>&1 | head -c 600)"
+  echo "tray ($host): after Pause the exported menu offers Resume"
   context_menu 400 200
   xdotool key Up Return
   expect_exit 0 "Exit from the popup"
