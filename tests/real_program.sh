@@ -80,7 +80,7 @@ now() { date +%s.%N; }
 # Waits for a shown window with this title; prints the time it was first seen.
 time_of_window() { # <title regex> <seconds at most>
   local give_up
-  give_up=$(awk "BEGIN{print $(now) + $2}")
+  give_up=$(awk "BEGIN{printf \"%.3f\", $(now) + $2}")
   until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
     awk "BEGIN{exit !($(now) > $give_up)}" && fail "no window '$1' within $2 s"
     sleep 0.02
