@@ -82,6 +82,9 @@ TEST_F(HostileProfileTest, MalformedFilesStartWithWhatTheyHoldAndAreWrittenBackW
         {"a section repeated", "[Daten]\nMinuten=4\n[Andere]\nx=1\n[Daten]\nMeldungstext=zweiter Teil\n", "4",
          "zweiter Teil"},
         {"an unterminated section", "[Daten\nMinuten=8\n[Daten]\nMeldungstext=offen\n", "8", "offen"},
+        // Written back before "Daten", the open quote must not run on into it.
+        {"a quote left open in another section", "[Daten]\nMinuten=8\n[Andere]\nx=offen\"", "8",
+         "Hier Text eingeben."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

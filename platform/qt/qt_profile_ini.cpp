@@ -191,6 +191,29 @@ ProfileEntries ParseIni(const QByteArray& text) {
     return entries;
 }
 
+namespace {
+
+// A value as read ends where its line did. Written back before other lines, a quote left open
+// or a backslash at its end would run on into them: the quote is closed and the backslash
+// dropped, which reads as the same value.
+QByteArray ClosedValue(const QByteArray& value) {
+    bool quoted = false;
+    bool escaped = false;
+    for (const char c : value) {
+        if (escaped) {
+            escaped = false;
+        } else if (c == '\\') {
+            escaped = true;
+        } else if (c == '"') {
+            quoted = !quoted;
+        }
+    }
+    QByteArray closed = escaped ? value.chopped(1) : value;
+    return quoted ? closed + '"' : closed;
+}
+
+} // namespace
+
 QByteArray IniText(const ProfileEntries& entries) {
     std::map<QString, ProfileEntries> sections;
     for (const auto& [fullKey, value] : entries) {
@@ -208,7 +231,7 @@ QByteArray IniText(const ProfileEntries& entries) {
         text += '\n';
         for (const auto& [key, value] : values) {
             AppendEscapedKey(key, text);
-            text += '=' + value + '\n';
+            text += '=' + ClosedValue(value) + '\n';
         }
     }
     return text;
