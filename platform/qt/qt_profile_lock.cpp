@@ -1,6 +1,10 @@
 #include "platform/qt/qt_profile_lock.h"
 
+#include "platform/qt/qt_profile_file.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QSysInfo>
 
@@ -39,19 +43,58 @@ bool OwnerMayBeAlive(const QByteArray& lockName) {
     return !(::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
 }
 
+bool IsTemporaryName(const QString& name, const QString& profileName) {
+    constexpr qsizetype kRandomLetters = 6;
+    if (name.size() != profileName.size() + 1 + kRandomLetters ||
+        !name.startsWith(profileName + QLatin1Char('.'))) {
+        return false;
+    }
+    for (qsizetype i = profileName.size() + 1; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 ProfileWriteLock::ProfileWriteLock(const QString& profilePath)
     : m_lock(profilePath + QStringLiteral(".lock")) {
-    RemoveDeadOwnersLock(profilePath + QStringLiteral(".lock"));
+    const long long deadSince = RemoveDeadOwnersLock(profilePath + QStringLiteral(".lock"));
     m_held = m_lock.tryLock(kLiveWriterWaitMs);
+    if (m_held && deadSince >= 0) {
+        RemoveOrphanedTemporaries(profilePath, deadSince);
+    }
 }
 
-bool RemoveDeadOwnersLock(const QString& lockPath) {
+long long RemoveDeadOwnersLock(const QString& lockPath) {
     const QByteArray name = QFile::encodeName(lockPath);
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0 || S_ISDIR(st.st_mode)) {
-        return false;
+        return -1;
     }
-    return !(S_ISREG(st.st_mode) && OwnerMayBeAlive(name)) && ::unlink(name.constData()) == 0;
+    if (S_ISREG(st.st_mode) && OwnerMayBeAlive(name)) {
+        return -1;
+    }
+    return ::unlink(name.constData()) == 0 ? ModifiedNs(st) : -1;
+}
+
+void RemoveOrphanedTemporaries(const QString& profilePath, long long sinceNs) {
+    // The temporary file is made beside the file a link points to, and named after it.
+    const QFileInfo profile(profilePath);
+    const QFileInfo target(profile.exists() ? profile.canonicalFilePath() : profile.absoluteFilePath());
+    const QDir dir = target.absoluteDir();
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (!IsTemporaryName(name, target.fileName())) {
+            continue;
+        }
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat st {};
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && ModifiedNs(st) >= sinceNs) {
+            ::unlink(path.constData());
+        }
+    }
 }

@@ -8,8 +8,8 @@
 constexpr int kLiveWriterWaitMs = 5000;
 
 // Holds the profile's lock (the profile's name plus ".lock", as QSettings names it) while it
-// lives. A lock left by a dead writer is taken over at once; a live writer is waited for, a few
-// seconds at most.
+// lives. A lock left by a dead writer is taken over at once, and the temporary files that writer
+// left are removed; a live writer is waited for, a few seconds at most.
 class ProfileWriteLock {
 public:
     explicit ProfileWriteLock(const QString& profilePath);
@@ -21,5 +21,11 @@ private:
 };
 
 // Removes the lock file when no live process owns it: it is empty, names no process, names one
-// that does not exist on this host, or is no regular file at all. True when it was removed.
-bool RemoveDeadOwnersLock(const QString& lockPath);
+// that does not exist on this host, or is no regular file at all. Returns the removed lock's
+// modification time in nanoseconds, or -1 when nothing was removed.
+long long RemoveDeadOwnersLock(const QString& lockPath);
+
+// Removes what a writer killed between writing and renaming left beside the profile: regular
+// files named like it plus a dot and six letters (the temporary names of an atomic write),
+// written no earlier than sinceNs.
+void RemoveOrphanedTemporaries(const QString& profilePath, long long sinceNs);

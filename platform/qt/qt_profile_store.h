@@ -4,10 +4,10 @@
 #include "platform/profile_store.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 
 class QString;
+class QVariant;
 
 class QtProfileStore : public ProfileStore {
 public:
@@ -34,9 +34,10 @@ public:
 private:
     struct State; // the file and the values, kept out of sight of the program (they are Qt's)
     explicit QtProfileStore(const QString& path);
-    // The stored text, read from the file at the first look; nothing when none is stored.
-    std::optional<std::string> Find(const std::string& section, const std::string& key);
-    void Write(const std::string& section, const std::string& key, const QString& value);
+    const QVariant* Find(const std::string& section, const std::string& key);
+    void Write(const std::string& section, const std::string& key, const QVariant& value);
+    void LoadOnce();
+    void TakeInChangesOnDisk();
 
     std::unique_ptr<State> m_state;
 };
