@@ -11,117 +11,54 @@
 
 namespace {
 
-FileIdentity IdentityOfStat(const struct stat& st) {
-    FileIdentity id;
-    id.exists = true;
-    id.device = st.st_dev;
-    id.inode = st.st_ino;
-    id.size = st.st_size;
-    id.modifiedNs = ModifiedNs(st);
-    return id;
+// Empty for a regular file of at most kMaxProfileBytes.
+std::string WhatItIs(const struct stat& st) {
+    if (S_ISREG(st.st_mode)) {
+        return st.st_size > kMaxProfileBytes ? "larger than 1 MB" : "";
+    }
+    return S_ISDIR(st.st_mode)                          ? "a folder"
+           : S_ISFIFO(st.st_mode)                       ? "a named pipe"
+           : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"
+           : S_ISSOCK(st.st_mode)                       ? "a socket"
+                                                        : "not a regular file";
 }
 
-std::string WhatItIs(mode_t mode) {
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a named pipe";
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "a device";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    return "not a regular file";
-}
-
-std::string TooLarge() {
-    return "larger than " + std::to_string(kMaxProfileBytes / (1024 * 1024)) + " MB";
-}
-
-std::string Unreadable(int error) {
-    return std::string("unreadable (") + std::strerror(error) + ")";
-}
-
-// Reads the whole regular file open at fd, refusing it if it grows past the limit meanwhile.
-std::string ReadAll(int fd, QByteArray& out) {
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return Unreadable(errno);
-        }
-        if (n == 0) {
-            return {};
-        }
-        if (out.size() + n > kMaxProfileBytes) {
-            return TooLarge();
-        }
-        out.append(buffer, n);
-    }
+std::string Unreadable() {
+    return std::string("unreadable (") + std::strerror(errno) + ")";
 }
 
 } // namespace
 
-bool operator==(const FileIdentity& a, const FileIdentity& b) {
-    return a.exists == b.exists && a.device == b.device && a.inode == b.inode && a.size == b.size &&
-           a.modifiedNs == b.modifiedNs;
-}
-
-bool operator!=(const FileIdentity& a, const FileIdentity& b) {
-    return !(a == b);
-}
-
-long long ModifiedNs(const struct stat& st) {
-    return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-}
-
-FileIdentity IdentityOf(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? IdentityOfStat(st) : FileIdentity{};
-}
-
 ProfileBytes ReadProfileFile(const QString& path) {
-    ProfileBytes result;
     const QByteArray name = QFile::encodeName(path);
     // Looked at before it is opened: opening a device can have effects of its own.
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
-        if (errno != ENOENT) {
-            result.problem = Unreadable(errno);
-        }
-        return result; // nothing there: a first run
+        return {{}, errno == ENOENT ? "" : Unreadable()}; // nothing there: a first run
     }
-    result.identity = IdentityOfStat(st);
-    if (!S_ISREG(st.st_mode)) {
-        result.problem = WhatItIs(st.st_mode);
-        return result;
+    if (!WhatItIs(st).empty()) {
+        return {{}, WhatItIs(st)};
     }
-    if (st.st_size > kMaxProfileBytes) {
-        result.problem = TooLarge();
-        return result;
-    }
-    // Should a pipe have taken the file's place since, opening it does not wait for a writer;
-    // what is open is then looked at again.
+    // Should a pipe have taken the file's place since, opening it does not wait for a writer; what
+    // is open is looked at again, and read no further than the limit even if it grows meanwhile.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        result.problem = Unreadable(errno);
-        return result;
+    ProfileBytes result{{}, fd < 0 || ::fstat(fd, &st) != 0 ? Unreadable() : WhatItIs(st)};
+    for (char buffer[64 * 1024]; result.problem.empty();) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) {
+            break;
+        }
+        if (n < 0 && errno != EINTR) {
+            result.problem = Unreadable();
+        } else if (n > 0 && result.bytes.size() + n > kMaxProfileBytes) {
+            result.problem = "larger than 1 MB";
+        } else if (n > 0) {
+            result.bytes.append(buffer, n);
+        }
     }
-    if (::fstat(fd, &st) != 0) {
-        result.problem = Unreadable(errno);
-    } else if (!S_ISREG(st.st_mode)) {
-        result.problem = WhatItIs(st.st_mode);
-    } else {
-        result.identity = IdentityOfStat(st);
-        result.problem = ReadAll(fd, result.bytes);
+    if (fd >= 0) {
+        ::close(fd);
     }
-    ::close(fd);
     if (!result.problem.empty()) {
         result.bytes.clear();
     }
@@ -133,18 +70,14 @@ std::string NotWritableBecause(const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         return errno == ENOENT ? std::string() : std::strerror(errno);
     }
-    return S_ISREG(st.st_mode) ? std::string() : WhatItIs(st.st_mode);
+    return S_ISREG(st.st_mode) ? std::string() : WhatItIs(st);
 }
 
 bool ReplaceProfileFile(const QString& path, const QByteArray& bytes) {
     // Written beside the file under a temporary name, made durable, then renamed over it.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        return false; // QSaveFile removes what it had written
     }
     return file.commit();
 }

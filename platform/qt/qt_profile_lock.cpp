@@ -1,11 +1,10 @@
 #include "platform/qt/qt_profile_lock.h"
 
-#include "platform/qt/qt_profile_file.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QRegularExpression>
 #include <QSysInfo>
 
 #include <cerrno>
@@ -17,6 +16,10 @@
 
 namespace {
 
+long long ModifiedNs(const struct stat& st) {
+    return static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+}
+
 // QLockFile writes "pid\napplication\nhost\n..."; a writer killed between creating the file and
 // writing it leaves it empty.
 bool OwnerMayBeAlive(const QByteArray& lockName) {
@@ -27,10 +30,7 @@ bool OwnerMayBeAlive(const QByteArray& lockName) {
     char buffer[1024];
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     ::close(fd);
-    if (n <= 0) {
-        return false;
-    }
-    const QList<QByteArray> lines = QByteArray(buffer, n).split('\n');
+    const QList<QByteArray> lines = QByteArray(buffer, n > 0 ? n : 0).split('\n');
     bool ok = false;
     const qlonglong pid = lines.value(0).toLongLong(&ok);
     if (!ok || pid <= 0 || pid > INT_MAX) {
@@ -43,19 +43,23 @@ bool OwnerMayBeAlive(const QByteArray& lockName) {
     return !(::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
 }
 
-bool IsTemporaryName(const QString& name, const QString& profileName) {
-    constexpr qsizetype kRandomLetters = 6;
-    if (name.size() != profileName.size() + 1 + kRandomLetters ||
-        !name.startsWith(profileName + QLatin1Char('.'))) {
-        return false;
-    }
-    for (qsizetype i = profileName.size() + 1; i < name.size(); ++i) {
-        const char16_t c = name[i].unicode();
-        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))) {
-            return false;
+// Removes what a writer killed between writing and renaming left beside the profile: regular
+// files named like it plus a dot and six letters (the temporary names of an atomic write),
+// written no earlier than sinceNs. The temporary file is made beside the file a link points to.
+void RemoveOrphanedTemporaries(const QString& profilePath, long long sinceNs) {
+    const QFileInfo profile(profilePath);
+    const QFileInfo target(profile.exists() ? profile.canonicalFilePath() : profile.absoluteFilePath());
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QDir dir = target.absoluteDir();
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat st {};
+        if (temporary.match(name).hasMatch() && ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ModifiedNs(st) >= sinceNs) {
+            ::unlink(path.constData());
         }
     }
-    return true;
 }
 
 } // namespace
@@ -79,22 +83,4 @@ long long RemoveDeadOwnersLock(const QString& lockPath) {
         return -1;
     }
     return ::unlink(name.constData()) == 0 ? ModifiedNs(st) : -1;
-}
-
-void RemoveOrphanedTemporaries(const QString& profilePath, long long sinceNs) {
-    // The temporary file is made beside the file a link points to, and named after it.
-    const QFileInfo profile(profilePath);
-    const QFileInfo target(profile.exists() ? profile.canonicalFilePath() : profile.absoluteFilePath());
-    const QDir dir = target.absoluteDir();
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        if (!IsTemporaryName(name, target.fileName())) {
-            continue;
-        }
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        struct stat st {};
-        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) && ModifiedNs(st) >= sinceNs) {
-            ::unlink(path.constData());
-        }
-    }
 }

@@ -24,8 +24,3 @@ private:
 // that does not exist on this host, or is no regular file at all. Returns the removed lock's
 // modification time in nanoseconds, or -1 when nothing was removed.
 long long RemoveDeadOwnersLock(const QString& lockPath);
-
-// Removes what a writer killed between writing and renaming left beside the profile: regular
-// files named like it plus a dot and six letters (the temporary names of an atomic write),
-// written no earlier than sinceNs.
-void RemoveOrphanedTemporaries(const QString& profilePath, long long sinceNs);
