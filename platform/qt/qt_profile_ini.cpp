@@ -1,5 +1,6 @@
 #include "platform/qt/qt_profile_ini.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstring>
@@ -22,6 +23,13 @@ bool IsBreak(char c) {
 int DigitValue(char c) {
     const char lower = static_cast<char>(c | 0x20);
     return c >= '0' && c <= '9' ? c - '0' : lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : 99;
+}
+
+// A byte order mark is a character of a value like any other, also at the start of a part of it.
+QString Utf8Text(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
 }
 
 // The next logical line from `at` on, as QSettings splits the text: a quoted part or an escaped
@@ -132,7 +140,7 @@ QByteArray IniText::With(const EncodedValues& values) const {
 }
 
 QByteArray EncodedValue(const std::string& value) {
-    QByteArray text = QString::fromStdString(value).toUtf8(); // as the text reads back
+    QByteArray text = Utf8Text(value).toUtf8(); // as the text reads back
     if (text.contains('\0')) {
         text = "@String(" + text + ')';
     } else if (text.startsWith('@')) {
@@ -212,10 +220,10 @@ std::optional<QString> DecodedValue(QByteArrayView v) {
             kept = item.size();
         } else if (c != '\\') {
             qsizetype end = i;
-            while (end < v.size() && v[end] != '\\' && v[end] != '"' && v[end] != ',') {
+            while (end < v.size() && v[end] != '\\' && v[end] != '"' && (v[end] != ',' || inQuotes)) {
                 ++end;
             }
-            item += QString::fromUtf8(v.sliced(i - 1, end - i + 1));
+            item += Utf8Text(v.sliced(i - 1, end - i + 1));
             i = end;
         }
     }

@@ -134,6 +134,7 @@ TEST_F(ProfileFileTest, TextsReadTheSameAsQSettingsWritesAndReadsThem) {
                                              "0fertig",
                                              15),
                                  "[Daten]",
+                                 "Zeile\n\xef\xbb\xbfnach einer Marke der Bytefolge",
                                  "\\x41\\",
                                  std::string(300 * 1024, 'x') + "\"\\,"};
     int row = 0;
