@@ -27,8 +27,8 @@ int DigitValue(char c) {
 
 // A byte order mark is a character of a value like any other, also at the start of a part of it.
 QString Utf8Text(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8,
-                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    thread_local QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                                  QStringDecoder::Flag::ConvertInitialBom);
     return decoder(bytes);
 }
 
@@ -40,11 +40,14 @@ struct Span {
     QByteArray closing; // closes a line the text's end left open, without changing its value
 };
 
-Span NextLine(const QByteArray& d, qsizetype at) {
+Span NextLine(QByteArrayView d, qsizetype at) {
     Span s{at, d.size(), -1, {}};
     bool quoted = false;
     for (qsizetype i = at; i < d.size(); ++i) {
         const char c = d[i];
+        if (i != s.body && c != '"' && c != '\\' && c != '=' && c != ';' && !IsBreak(c)) {
+            continue; // most characters: passed over at once
+        }
         if (i == s.body && (IsBlank(c) || IsBreak(c) || c == ';')) {
             while (c == ';' && i + 1 < d.size() && !IsBreak(d[i + 1])) {
                 ++i;
@@ -79,10 +82,11 @@ IniText::IniText(const QByteArray& text) {
     qsizetype from = 0;
     for (Span s = NextLine(text, text.startsWith("\xef\xbb\xbf") ? 3 : 0); s.body < s.end;
          s = NextLine(text, from)) {
-        const QByteArray body = text.mid(s.body, s.end - s.body);
-        Line line{text.mid(from, s.end - from) + s.closing, s.body - from, -1, {section, {}}};
+        const QByteArrayView body = QByteArrayView(text).sliced(s.body, s.end - s.body);
+        Line line{text.mid(from, s.end - from).append(s.closing), s.body - from, -1, {section, {}}};
         if (body.startsWith('[')) {
-            section = QString::fromUtf8(body.mid(1, body.indexOf(']') - 1).trimmed());
+            const qsizetype close = body.indexOf(']');
+            section = QString::fromUtf8(body.sliced(1, (close < 0 ? body.size() : close) - 1).trimmed());
             if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0) {
                 section.clear(); // the keys outside any section
             }
@@ -134,7 +138,7 @@ QByteArray IniText::With(const EncodedValues& values) const {
         out += (out.isEmpty()        ? ""
                 : out.endsWith('\n') ? "\n"
                                      : "\n\n") +
-               ('[' + section.toUtf8() + ']') + lines + '\n';
+               ('[' + (section.isEmpty() ? QByteArray("General") : section.toUtf8()) + ']') + lines + '\n';
     }
     return out;
 }
@@ -176,6 +180,7 @@ std::optional<QString> DecodedValue(QByteArrayView v) {
     QString item;
     bool quoted = false, inQuotes = false, skipBlanks = true;
     qsizetype kept = 0; // blanks before this index are the value's own, not the line's
+    item.reserve(v.size());
     auto endItem = [&] {
         while (!quoted && item.size() > kept && IsBlank(item.back().toLatin1())) {
             item.chop(1);
