@@ -1,8 +1,8 @@
 #include "platform/controls.h"
 
-#include "platform/qt/progress_bar.h"
-#include "platform/qt/widgets.h"
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/progress_bar.h"
+#include "platform/widgets/widgets.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QProgressBar>
 #include <QTabBar>

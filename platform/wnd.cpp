@@ -3,12 +3,12 @@
 #include "platform/app.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/text_shaping.h"
-#include "platform/qt/widgets.h"
-#include "platform/qt/window_title.h"
-#include "platform/qt/wnd_access.h"
 #include "platform/services.h"
+#include "platform/widgets/frame_window.h"
+#include "platform/widgets/text_shaping.h"
+#include "platform/widgets/widgets.h"
+#include "platform/widgets/window_title.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

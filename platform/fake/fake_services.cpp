@@ -2,10 +2,10 @@
 
 #include "platform/dialog.h"
 #include "platform/messages.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/qt_profile_store.h"
-#include "platform/qt/widgets.h"
-#include "platform/qt/wnd_access.h"
+#include "platform/profile/qt_profile_store.h"
+#include "platform/widgets/frame_window.h"
+#include "platform/widgets/widgets.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 // Any file as the profile, through the real store: it loads without a crash, the settings read
 // are written back, and what was written reads back as the same settings.
-#include "platform/qt/qt_profile_store.h"
+#include "platform/profile/qt_profile_store.h"
 #include "settings/settings.h"
 
 #include <QFile>
