@@ -1,6 +1,6 @@
 #include "platform/dc.h"
 
-#include "platform/widgets/widgets.h"
+#include "platform/widgets/window_host.h"
 #include "platform/widgets/wnd_access.h"
 #include "platform/wnd.h"
 

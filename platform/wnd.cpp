@@ -4,9 +4,12 @@
 #include "platform/dialog.h"
 #include "platform/messages.h"
 #include "platform/services.h"
+#include "platform/widgets/art.h"
+#include "platform/widgets/dialog_controls.h"
+#include "platform/widgets/edits.h"
 #include "platform/widgets/frame_window.h"
 #include "platform/widgets/text_shaping.h"
-#include "platform/widgets/widgets.h"
+#include "platform/widgets/window_host.h"
 #include "platform/widgets/window_title.h"
 #include "platform/widgets/wnd_access.h"
 

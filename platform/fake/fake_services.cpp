@@ -4,7 +4,7 @@
 #include "platform/messages.h"
 #include "platform/profile/qt_profile_store.h"
 #include "platform/widgets/frame_window.h"
-#include "platform/widgets/widgets.h"
+#include "platform/widgets/window_host.h"
 #include "platform/widgets/wnd_access.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "platform/dialog.h"
 #include "platform/fake/fake_services.h"
 #include "platform/qt_platform.h"
-#include "platform/widgets/widgets.h"
+#include "platform/widgets/art.h"
 #include "platform/widgets/wnd_access.h"
 #include "res/resource.h"
 #include "res/resources.h"

@@ -1,6 +1,6 @@
 // Dialog text goes without the shaper where its script allows, and with it where it must.
+#include "platform/widgets/edits.h"
 #include "platform/widgets/text_shaping.h"
-#include "platform/widgets/widgets.h"
 
 #include <QFont>
 

@@ -2,7 +2,8 @@
 
 #include "platform/messages.h"
 #include "platform/tray/tray_host_pointer.h"
-#include "platform/widgets/widgets.h"
+#include "platform/widgets/art.h"
+#include "platform/widgets/dialog_controls.h"
 #include "platform/wnd.h"
 
 #include <QDBusConnection>

@@ -1,6 +1,6 @@
 #include "platform/widgets/accessible_up_down.h"
 
-#include "platform/widgets/widgets.h"
+#include "platform/widgets/up_down.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
