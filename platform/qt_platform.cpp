@@ -5,6 +5,7 @@
 #include "platform/display/rendering_service.h"
 #include "platform/display/windowing_platform.h"
 #include "platform/profile/qt_profile_store.h"
+#include "platform/session/instance_socket.h"
 #include "platform/session/session_end.h"
 #include "platform/session/single_instance.h"
 #include "platform/sound/sound_service.h"

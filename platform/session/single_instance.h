@@ -58,8 +58,3 @@ private:
     QString m_error;
     std::function<void(const StartRequest&)> m_handler;
 };
-
-// <runtimeDir>/brewdial-<uid>-<display>: display is the X display (":0" and ":0.0" are one) or
-// the Wayland display; characters a file name should not hold become '_'. With no runtimeDir, a
-// private folder <temp>/brewdial-<uid> stands in; empty when even that cannot be had.
-QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QString& display);
