@@ -18,23 +18,14 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QSurfaceFormat>
 
 #include <cstdlib>
-#include <unistd.h>
 
 namespace {
 
 std::string ExecutableName(const char* argv0) {
     return QFileInfo(QString::fromLocal8Bit(argv0)).completeBaseName().toStdString();
-}
-
-// The display the program's windows go to: the X display when there is one (the program
-// prefers it), else the Wayland display.
-QString DisplayName() {
-    const QString x = qEnvironmentVariable("DISPLAY");
-    return x.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : x;
 }
 
 } // namespace
@@ -94,9 +85,7 @@ MessageLoop& QtPlatform::Loop() {
 }
 
 std::optional<int> QtPlatform::ClaimInstance(const StartRequest& request, int maxMinutes) {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    auto instance =
-        std::make_unique<SingleInstance>(InstanceSocketPath(runtime, getuid(), DisplayName()), maxMinutes);
+    auto instance = std::make_unique<SingleInstance>(OwnInstanceSocketPath(), maxMinutes);
     switch (instance->Claim(request)) {
     case SingleInstance::Outcome::HandedOver:
         return 0;

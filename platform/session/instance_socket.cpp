@@ -1,6 +1,7 @@
 #include "platform/session/instance_socket.h"
 
 #include <QFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -103,6 +104,13 @@ QString RuntimeFolder(const QString& runtimeDir, unsigned uid) {
     return PrivateFolder(QFile::encodeName(folder), uid) ? folder : QString();
 }
 
+// The display the program's windows go to: the X display when there is one (the program
+// prefers it), else the Wayland display.
+QString DisplayName() {
+    const QString x = qEnvironmentVariable("DISPLAY");
+    return x.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : x;
+}
+
 } // namespace
 
 QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QString& display) {
@@ -111,4 +119,9 @@ QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QStrin
         return {};
     }
     return QStringLiteral("%1/brewdial-%2-%3").arg(folder).arg(uid).arg(DisplayKey(display));
+}
+
+QString OwnInstanceSocketPath() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return InstanceSocketPath(runtime, getuid(), DisplayName());
 }

@@ -18,3 +18,5 @@ int ConnectTo(const QString& path, int ms);
 // the Wayland display; characters a file name should not hold become '_'. With no runtimeDir, a
 // private folder <temp>/brewdial-<uid> stands in; empty when even that cannot be had.
 QString InstanceSocketPath(const QString& runtimeDir, unsigned uid, const QString& display);
+// This user's socket for the display the program's windows go to.
+QString OwnInstanceSocketPath();
