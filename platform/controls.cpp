@@ -1,9 +1,14 @@
 #include "platform/controls.h"
 
-#include "platform/qt/progress_bar.h"
-#include "platform/qt/widgets.h"
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/dialog_controls.h"
+#include "platform/widgets/edits.h"
+#include "platform/widgets/progress_bar.h"
+#include "platform/widgets/status_bar.h"
+#include "platform/widgets/tab_control.h"
+#include "platform/widgets/up_down.h"
+#include "platform/widgets/wnd_access.h"
 
+#include <QComboBox>
 #include <QProgressBar>
 #include <QTabBar>
 

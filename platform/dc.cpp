@@ -1,7 +1,7 @@
 #include "platform/dc.h"
 
-#include "platform/qt/widgets.h"
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/window_host.h"
+#include "platform/widgets/wnd_access.h"
 #include "platform/wnd.h"
 
 void CClientDC::FillSolidRect(const CRect& rect, COLORREF color) {

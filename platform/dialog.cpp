@@ -2,10 +2,12 @@
 
 #include "platform/app.h"
 #include "platform/messages.h"
-#include "platform/qt/show_events.h"
-#include "platform/qt/widgets.h"
-#include "platform/qt/wnd_access.h"
 #include "platform/services.h"
+#include "platform/widgets/dialog_controls.h"
+#include "platform/widgets/dialog_units.h"
+#include "platform/widgets/show_events.h"
+#include "platform/widgets/window_host.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

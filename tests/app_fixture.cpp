@@ -3,7 +3,7 @@
 #include "platform/fake/test_application.h"
 #include "platform/fake/user_input.h"
 #include "platform/messages.h"
-#include "platform/qt/qt_profile_store.h"
+#include "platform/profile/qt_profile_store.h"
 
 #include <stdexcept>
 

@@ -2,7 +2,7 @@
 // or the defaults, and its Close writes back what it read or leaves the thing alone.
 #include "platform/fake/user_input.h"
 #include "platform/fake/window_pixels.h"
-#include "platform/qt/qt_profile_store.h"
+#include "platform/profile/qt_profile_store.h"
 #include "res/page_controls.h"
 #include "res/resource.h"
 #include "tests/page_fixture.h"

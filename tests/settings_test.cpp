@@ -1,5 +1,5 @@
 // The settings record against the real profile store in a temporary folder.
-#include "platform/qt/qt_profile_store.h"
+#include "platform/profile/qt_profile_store.h"
 #include "settings/profile_table.h"
 #include "settings/settings.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/app.h"
 #include "platform/fake/fake_services.h"
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

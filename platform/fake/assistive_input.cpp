@@ -1,6 +1,6 @@
 #include "platform/fake/assistive_input.h"
 
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>

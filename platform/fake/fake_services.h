@@ -3,8 +3,8 @@
 // sound, a fixed screen, and the real profile store in a temporary folder.
 #include "platform/app.h"
 #include "platform/messages.h"
-#include "platform/qt/expiry_schedule.h"
 #include "platform/services.h"
+#include "platform/timers/expiry_schedule.h"
 
 #include <deque>
 #include <functional>

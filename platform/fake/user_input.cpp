@@ -4,7 +4,7 @@
 #include "platform/dialog.h"
 #include "platform/fake/fake_services.h"
 #include "platform/fake/test_application.h"
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "platform/fake/window_kind.h"
 
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/wnd_access.h"
 
 WindowKind KindOf(const CWnd& wnd) {
     const QWidget* w = WndAccess::Widget(wnd);

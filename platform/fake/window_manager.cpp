@@ -1,7 +1,7 @@
 #include "platform/fake/window_manager.h"
 
 #include "platform/fake/test_application.h"
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QWindow>
 

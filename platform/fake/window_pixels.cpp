@@ -1,6 +1,6 @@
 #include "platform/fake/window_pixels.h"
 
-#include "platform/qt/wnd_access.h"
+#include "platform/widgets/wnd_access.h"
 
 #include <QImage>
 #include <QPixmap>

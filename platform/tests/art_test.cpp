@@ -1,6 +1,6 @@
 // The program's icons and bitmaps, and the progress bar drawn in the palette's colours.
-#include "platform/qt/progress_bar.h"
-#include "platform/qt/widgets.h"
+#include "platform/widgets/art.h"
+#include "platform/widgets/progress_bar.h"
 
 #include <QIcon>
 #include <QImage>

@@ -1,6 +1,6 @@
 // The profile file under hostile conditions: what sits at its path, what a killed writer left.
-#include "platform/qt/qt_profile_lock.h"
-#include "platform/qt/qt_profile_store.h"
+#include "platform/profile/qt_profile_lock.h"
+#include "platform/profile/qt_profile_store.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Every window shows the program's icon, also those that set none of their own.
 #include "platform/dialog.h"
 #include "platform/fake/fake_services.h"
-#include "platform/qt/widgets.h"
-#include "platform/qt/wnd_access.h"
 #include "platform/qt_platform.h"
+#include "platform/widgets/art.h"
+#include "platform/widgets/wnd_access.h"
 #include "res/resource.h"
 #include "res/resources.h"
 #include "tests/temp_folder.h"

@@ -1,10 +1,12 @@
 // The real display modes, pointer and OpenGL windows: what they refuse where nothing is drawn on a
 // screen, and, run again under a virtual X server (tests/CMakeLists.txt), what they do there.
 #include "platform/app.h"
+#include "platform/display/display_service.h"
+#include "platform/display/rendering_service.h"
 #include "platform/fake/fake_services.h"
 #include "platform/messages.h"
-#include "platform/qt/frame_window.h"
-#include "platform/qt/qt_services.h"
+#include "platform/widgets/frame_window.h"
+#include "platform/widgets/modal_service.h"
 #include "platform/wnd.h"
 
 #include <QCoreApplication>

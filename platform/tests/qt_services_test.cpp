@@ -1,11 +1,11 @@
 // The real services over Qt, where they can be tried without a desktop: the tray's click
 // mapping, file filters and the sound service.
 #include "platform/messages.h"
-#include "platform/qt/file_filter.h"
-#include "platform/qt/qt_services.h"
-#include "platform/qt/session_end.h"
-#include "platform/qt/sound_file.h"
-#include "platform/qt/tray_activation.h"
+#include "platform/session/session_end.h"
+#include "platform/sound/sound_file.h"
+#include "platform/sound/sound_service.h"
+#include "platform/tray/tray_activation.h"
+#include "platform/widgets/file_filter.h"
 #include "platform/wnd.h"
 
 #include <QCoreApplication>

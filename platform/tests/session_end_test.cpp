@@ -1,7 +1,7 @@
 // The session's end reaches the program through its event loop: signals, the session
 // manager's quit, and an event loop that ends otherwise; modal loops are closed first.
-#include "platform/qt/qt_services.h"
-#include "platform/qt/session_end.h"
+#include "platform/session/session_end.h"
+#include "platform/widgets/modal_service.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,7 +1,8 @@
 // One program per user and display: the first start listens, later starts hand over to it,
 // and nothing left by a program that died stands in the way.
 #include "platform/hand_over.h"
-#include "platform/qt/single_instance.h"
+#include "platform/session/instance_socket.h"
+#include "platform/session/single_instance.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

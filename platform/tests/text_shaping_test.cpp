@@ -1,6 +1,6 @@
 // Dialog text goes without the shaper where its script allows, and with it where it must.
-#include "platform/qt/text_shaping.h"
-#include "platform/qt/widgets.h"
+#include "platform/widgets/edits.h"
+#include "platform/widgets/text_shaping.h"
 
 #include <QFont>
 

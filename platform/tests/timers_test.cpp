@@ -1,7 +1,8 @@
 // The real window timers: quiet expirations that wait, and the minute timer on the wall clock.
-#include "platform/qt/minute_timer.h"
-#include "platform/qt/qt_services.h"
-#include "platform/qt/window_timer.h"
+#include "platform/timers/local_clock.h"
+#include "platform/timers/minute_timer.h"
+#include "platform/timers/timer_service.h"
+#include "platform/timers/window_timer.h"
 #include "platform/wnd.h"
 
 #include <QAbstractEventDispatcher>

@@ -1,7 +1,7 @@
 // A title written quietly reaches the X server and the window manager, but is not echoed back to
 // the program; the window still hears its other property changes. Runs under a virtual X server
 // (tests/CMakeLists.txt); elsewhere there is nothing to echo.
-#include "platform/qt/window_title.h"
+#include "platform/widgets/window_title.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // The windowing platform chosen from what the session offers.
-#include "platform/qt/windowing_choice.h"
+#include "platform/display/windowing_choice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Not a test: times the profile store loading and flushing a profile of about 300 KB and of
 // about 1 MB (a long message text), the median of several runs, in a scratch folder.
-#include "platform/qt/qt_profile_store.h"
+#include "platform/profile/qt_profile_store.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 // Any file as the profile, through the real store: it loads without a crash, the settings read
 // are written back, what was written reads back as the same settings, and writing them again
 // changes nothing.
-#include "platform/qt/qt_profile_store.h"
+#include "platform/profile/qt_profile_store.h"
 #include "settings/settings.h"
 
 #include <QFile>

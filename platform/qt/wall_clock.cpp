@@ -1,7 +1,0 @@
-#include "platform/qt/wall_clock.h"
-
-timespec ReadWallClock() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return now;
-}
