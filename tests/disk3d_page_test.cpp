@@ -4,6 +4,7 @@
 #include "res/page_controls.h"
 #include "res/resource.h"
 #include "tests/page_fixture.h"
+#include "tests/settings_equality.h"
 #include "ui/colors_dlg.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "res/page_controls.h"
 #include "res/resource.h"
 #include "tests/page_fixture.h"
+#include "tests/settings_equality.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include "gl3d/timer_3d_wnd.h"
 #include "res/resource.h"
 #include "tests/run_fixture.h"
+#include "tests/settings_equality.h"
 
 #include <functional>
 

@@ -2,6 +2,7 @@
 // are written back, and what was written reads back as the same settings.
 #include "platform/qt/qt_profile_store.h"
 #include "settings/settings.h"
+#include "tests/settings_equality.h"
 
 #include <QFile>
 #include <QGuiApplication>
