@@ -65,12 +65,6 @@ int CComboBox::GetCurSel() const {
     return combo ? combo->currentIndex() : -1;
 }
 
-void CComboBox::SetCurSel(int index) {
-    if (auto* combo = qobject_cast<QComboBox*>(WndAccess::Widget(*this))) {
-        combo->setCurrentIndex(index);
-    }
-}
-
 namespace {
 QTabBar* Bar(QWidget* w) {
     auto* tabs = qobject_cast<TabControlWidget*>(w);

@@ -33,7 +33,6 @@ public:
     int GetCount() const;
     std::string GetItemText(int index) const;
     int GetCurSel() const;
-    void SetCurSel(int index);
 };
 
 class CTabCtrl : public CWnd {
