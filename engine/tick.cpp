@@ -1,5 +1,6 @@
 // The quarter-second tick of a countdown: counts it, drives the indicators, and ends the run.
 #include "app/timer_dlg.h"
+#include "engine/countdown_length.h"
 #include "indicators/led_timer_dlg.h"
 #include "tray/status_icons.h"
 
@@ -40,7 +41,7 @@ UINT CTimerDlg::QuietTicksAhead() const {
     if (m_b3DOpen) {
         return 0;
     }
-    constexpr UINT kLookAhead = 240; // a minute: a long run with nothing to show wakes once a minute
+    constexpr UINT kLookAhead = kTicksPerMinute; // a long run with nothing to show wakes once a minute
     UINT quiet = 0;
     for (int tick = m_nTicks + 1; tick < m_nTotalTicks && quiet < kLookAhead; ++tick, ++quiet) {
         if ((m_bLedOpen && tick % 4 == 0) ||

@@ -1,6 +1,7 @@
 // The program's life on the desktop: what its command line and later starts ask of it, the
 // end of the session, and a start with no tray to sit in.
 #include "brewdial_version.h"
+#include "engine/countdown_length.h"
 #include "platform/fake/user_input.h"
 #include "platform/messages.h"
 #include "res/page_controls.h"
@@ -68,10 +69,10 @@ TEST_F(LifecycleTest, ACountdownAskedForStartsAsAQuickTimerDoes) {
 
 TEST_F(LifecycleTest, TheLongestCountdownIsTheOneTheStartCommandTakes) {
     Start();
-    app->CarryOut(Countdown(CTimerApp::kMaxCountdownMinutes));
+    app->CarryOut(Countdown(kMaxCountdownMinutes));
     EXPECT_TRUE(Dlg().m_bTimerRunning);
     // Were the limit above the Start command's, the run would be cut short.
-    EXPECT_EQ(Dlg().m_nTotalTicks, static_cast<long long>(CTimerApp::kMaxCountdownMinutes) * 240);
+    EXPECT_EQ(Dlg().m_nTotalTicks, static_cast<long long>(kMaxCountdownMinutes) * 240);
     EXPECT_GT(Dlg().m_nTotalTicks, INT_MAX - 240);
 }
 
