@@ -2,6 +2,7 @@
 // Starts the program the way the desktop does, on test doubles, and offers the user's verbs.
 #include "app/timer_app.h"
 #include "app/timer_dlg.h"
+#include "platform/fake/control_reading.h"
 #include "platform/fake/fake_services.h"
 #include "platform/messages.h"
 #include "tests/temp_folder.h"
@@ -39,7 +40,7 @@ protected:
     }
     // The ticks of the whole countdown: the program's own count, which no window shows whole.
     int CountdownTicks() { return Dlg().m_nTotalTicks; }
-    std::string StatusText(int part) { return Dlg().m_statusBar.GetText(part); }
+    std::string StatusText(int part) { return StatusBarText(Dlg().m_statusBar, part); }
     std::string ControlText(int controlId);
     bool ControlVisible(int controlId);
     bool Ended() const { return app->MainWindowGone(); }

@@ -38,14 +38,10 @@ TEST_F(CountdownTest, StatusIconEmptiesInEighthsAndShowsTheEmptyDiscWithTheNotic
 TEST_F(CountdownTest, FiveMinuteRunEndsAfterExactly1200CountedTicks) {
     StartWith({{"LED-timer", 1}});
     StartCountdown("5");
-    int lower = -1;
-    int upper = -1;
-    Led().m_progress.GetRange(lower, upper);
-    EXPECT_EQ(lower, 0);
-    EXPECT_EQ(upper, 300);
+    EXPECT_EQ(BarRange(Led().m_progress), std::make_pair(0, 300));
 
     Advance(150 * 1000);
-    EXPECT_EQ(Led().m_progress.GetPos(), 150);
+    EXPECT_EQ(BarPosition(Led().m_progress), 150);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 5 minutes: 02:30");
 
     Ticks(1199 - 600);
@@ -71,11 +67,11 @@ TEST_F(CountdownTest, LedShowsWholeSecondsAndItsCaptionClockEverySecond) {
     StartCountdown("1");
     for (int tick = 1; tick <= 3; ++tick) {
         Ticks(1);
-        EXPECT_EQ(Led().m_progress.GetPos(), 0) << tick;
+        EXPECT_EQ(BarPosition(Led().m_progress), 0) << tick;
         EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute") << tick;
     }
     Ticks(1);
-    EXPECT_EQ(Led().m_progress.GetPos(), 1);
+    EXPECT_EQ(BarPosition(Led().m_progress), 1);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute: 00:01");
     Advance(58 * 1000);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute: 00:59");

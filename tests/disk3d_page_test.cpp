@@ -57,11 +57,8 @@ TEST_F(Disk3DPageTest, ClosingTheTypeListStoresTheTypeAtOnce) {
     StartOn3DOptions();
     CComboBox list;
     ASSERT_TRUE(list.SubclassDlgItem(IDC_DISK_TYPE, &Page()));
-    ASSERT_EQ(list.GetCount(), 4);
-    EXPECT_EQ(list.GetItemText(0), "Red/Yellow/Green");
-    EXPECT_EQ(list.GetItemText(1), "One-Color-Disk");
-    EXPECT_EQ(list.GetItemText(2), "Clock-Type");
-    EXPECT_EQ(list.GetItemText(3), "Led-Type");
+    ASSERT_EQ(ListItems(list),
+              (std::vector<std::string>{"Red/Yellow/Green", "One-Color-Disk", "Clock-Type", "Led-Type"}));
     ChooseListItem(Item(IDC_DISK_TYPE), 1);
     EXPECT_EQ(HeldSettings().disk3D.nDiskType, 2);
     ChooseListItem(Item(IDC_DISK_TYPE), 3);

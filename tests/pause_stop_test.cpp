@@ -21,7 +21,7 @@ TEST_F(PauseStopTest, PausedCountdownStandsStillAndEndsLaterByThePause) {
 
     Advance(30 * 1000);
     EXPECT_EQ(TicksCounted(), 80);
-    EXPECT_EQ(Led().m_progress.GetPos(), 20);
+    EXPECT_EQ(BarPosition(Led().m_progress), 20);
     EXPECT_EQ(Led().GetWindowText(), "Paused");
     EXPECT_TRUE(env->clock.IsRunning(Dlg(), IDT_TICK));
 

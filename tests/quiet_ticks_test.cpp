@@ -26,7 +26,7 @@ protected:
         int ledPos = -1;
         if (Shows(Window::LedTimer)) {
             led = Led().GetWindowText();
-            ledPos = Led().m_progress.GetPos();
+            ledPos = BarPosition(Led().m_progress);
         }
         return std::make_tuple(env->tray.icon, env->tray.tip, led, ledPos, StatusText(1),
                                env->sound.calls.size(), env->modal.Pending(), Running() == Run::Countdown);
@@ -99,7 +99,7 @@ TEST_F(QuietTicksTest, APausedRunIsAllQuietAndAnOpen3DTimerNeverIs) {
     EXPECT_EQ(Dlg().m_nTicks, 5); // the ticks of the pause came first, and did not count
     EXPECT_EQ(QuietAhead(), 2u);  // ticks 6 and 7; 8 moves the LED-Timer
     Ticks(3);
-    EXPECT_EQ(Led().m_progress.GetPos(), 2);
+    EXPECT_EQ(BarPosition(Led().m_progress), 2);
 
     // An open 3D-Timer turns its disk with every tick.
     HeldSettings().options.n3DTimer = 1;

@@ -107,11 +107,7 @@ TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt
     StartCountdown("25");
     EXPECT_EQ(env->tray.tip, "Timer set to: 25 minutes");
     EXPECT_EQ(CountdownTicks(), 6000);
-    int lower = -1;
-    int upper = -1;
-    Led().m_progress.GetRange(lower, upper);
-    EXPECT_EQ(lower, 0);
-    EXPECT_EQ(upper, 1500);
+    EXPECT_EQ(BarRange(Led().m_progress), std::make_pair(0, 1500));
     EXPECT_EQ(TicksCounted(), 0);
     Click(IDC_STOP);
 
@@ -124,10 +120,9 @@ TEST_F(StartCommandTest, CountdownShowsItsTextsAndButtonsAndTheSecondPressEndsIt
     StartCountdown("99999999999");
     const int longest = INT_MAX / 240;
     EXPECT_EQ(CountdownTicks(), longest * 240);
-    Led().m_progress.GetRange(lower, upper);
-    EXPECT_EQ(upper, longest * 60);
+    EXPECT_EQ(BarRange(Led().m_progress).second, longest * 60);
     Ticks(4);
-    EXPECT_EQ(Led().m_progress.GetPos(), 1);
+    EXPECT_EQ(BarPosition(Led().m_progress), 1);
     EXPECT_EQ(env->tray.icon, IDI_STAGE1);
 }
 

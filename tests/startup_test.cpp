@@ -28,11 +28,8 @@ TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
     EXPECT_TRUE(env->clock.IsMinuteTimer(Dlg(), IDT_CLOCK)); // the clock wakes at 7:06:00
     EXPECT_EQ(env->clock.DueIn(Dlg(), IDT_CLOCK), 30 * 1000);
 
-    ASSERT_EQ(Tabs().GetItemCount(), 5);
-    const char* tabs[] = {"Timer", "Options", "Start/Tray", "Menu", "3D Options"};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(Tabs().GetItemText(i), tabs[i]);
-    }
+    EXPECT_EQ(TabTexts(Tabs()),
+              (std::vector<std::string>{"Timer", "Options", "Start/Tray", "Menu", "3D Options"}));
     EXPECT_EQ(Tabs().GetCurSel(), 0);
 
     EXPECT_TRUE(ControlVisible(IDC_START));

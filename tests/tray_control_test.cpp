@@ -143,7 +143,7 @@ TEST_F(TrayControlTest, AQuickTimerReplacesWhateverRunsWithAFreshUnpausedCountdo
     // A new window (the old one's address may well be reused): its clock starts again.
     EXPECT_EQ(Led().m_nElapsedSec, 0);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 5 minutes");
-    EXPECT_EQ(Led().m_progress.GetPos(), 0);
+    EXPECT_EQ(BarPosition(Led().m_progress), 0);
     EXPECT_EQ(env->tray.icon, IDI_STAGE1);
     EXPECT_EQ(env->tray.tip, "Timer set to: 5 minutes");
 
