@@ -5,6 +5,7 @@
 #include "tests/run_fixture.h"
 
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -175,10 +176,11 @@ TEST_F(StartCommandTest, CountupLeavesTheTrayAloneAndItsStopButtonKeepsThePlace)
     EXPECT_EQ(CountupTime(), "00:00:00");
 }
 
+// The LED-Timer opens at its stored place, also off the screen.
 TEST_F(StartCommandTest, StoppedCountdownKeepsTheLedPlaceForTheNextRunAndTheProfile) {
-    StartWith({{"LED-timer", 1}, {"links", 70}, {"oben", 80}});
+    StartWith({{"LED-timer", 1}, {"links", -500}, {"oben", 5000}});
     StartCountdown("2");
-    EXPECT_EQ(Place(Led()), std::make_pair(70, 80));
+    EXPECT_EQ(Place(Led()), std::make_pair(-500, 5000));
     MoveTo(Led(), 400, 300);
     Click(IDC_STOP);
     EXPECT_FALSE(Shows(Window::LedTimer));
@@ -193,36 +195,28 @@ TEST_F(StartCommandTest, StoppedCountdownKeepsTheLedPlaceForTheNextRunAndTheProf
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "oben", -1), 300);
 }
 
-// The window's right and bottom edges lie beyond int there; its place is kept all the same.
-TEST_F(StartCommandTest, ACountupWindowAtTheEndOfIntRangeKeepsItsPlace) {
-    for (const int far : {INT_MAX, INT_MAX - 50}) {
-        SCOPED_TRACE(far);
+// Off the screen, or so far out that the window's right and bottom edges lie beyond int: the
+// count-up window opens at its stored place and its Stop button keeps it.
+TEST_F(StartCommandTest, ACountupWindowOpensAtAnyStoredPlaceAndKeepsIt) {
+    const std::pair<int, int> places[] = {{3000, -40}, {INT_MAX, INT_MAX}, {INT_MAX - 50, INT_MAX - 50}};
+    for (const auto& [x, y] : places) {
+        SCOPED_TRACE(x);
         TearDown();
         SetUp();
-        StartWith({{"PosCountX", far}, {"PosCountY", far}});
+        StartWith({{"PosCountX", x}, {"PosCountY", y}});
         StartCountup();
         const CRect r = CountupWindow().GetWindowRect();
-        EXPECT_EQ(r.left, far);
-        EXPECT_EQ(r.top, far);
+        EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair(x, y));
         EXPECT_GE(r.right, r.left);
         EXPECT_GE(r.bottom, r.top);
-        if (far == INT_MAX) {
+        if (x == INT_MAX) {
             EXPECT_EQ(r.right, INT_MAX);
             EXPECT_EQ(r.bottom, INT_MAX);
         }
         Click(IDC_STOP);
-        EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountX", -1), far);
-        EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountY", -1), far);
+        EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountX", -1), x);
+        EXPECT_EQ(Profile().GetProfileInt("Daten", "PosCountY", -1), y);
     }
-}
-
-TEST_F(StartCommandTest, IndicatorWindowsOpenAtStoredPlacesOffTheScreen) {
-    StartWith({{"LED-timer", 1}, {"links", -500}, {"oben", 5000}, {"PosCountX", 3000}, {"PosCountY", -40}});
-    StartCountdown("1");
-    EXPECT_EQ(Place(Led()), std::make_pair(-500, 5000));
-    Click(IDC_STOP);
-    StartCountup();
-    EXPECT_EQ(Place(CountupWindow()), std::make_pair(3000, -40));
 }
 
 } // namespace
