@@ -152,7 +152,7 @@ void CTimerDlg::StartCountdown() {
         OpenLedTimer(tip, minutes);
     }
     RefreshTimerPage();
-    SetTimer(IDT_TICK, 250);
+    SetTimer(IDT_TICK, kTickMs);
     m_nTotalTicks = minutes * kTicksPerMinute;
     PrepareAlarmSound();
 }

@@ -15,7 +15,7 @@ void CTimerDlg::OnCountdownTick() {
     }
     ++m_nTicks;
     if (m_bLedOpen) {
-        m_pLedWnd->m_progress.SetPos(m_nTicks / 4); // whole seconds elapsed
+        m_pLedWnd->m_progress.SetPos(m_nTicks / kTicksPerSecond); // whole seconds elapsed
         m_pLedWnd->UpdateCaption();
     }
     Update3DTimer();
@@ -44,7 +44,7 @@ UINT CTimerDlg::QuietTicksAhead() const {
     constexpr UINT kLookAhead = kTicksPerMinute; // a long run with nothing to show wakes once a minute
     UINT quiet = 0;
     for (int tick = m_nTicks + 1; tick < m_nTotalTicks && quiet < kLookAhead; ++tick, ++quiet) {
-        if ((m_bLedOpen && tick % 4 == 0) ||
+        if ((m_bLedOpen && tick % kTicksPerSecond == 0) ||
             (m_bIconStatus && StatusIconStepsAt(m_nIconStage, tick, m_nTotalTicks))) {
             break;
         }
