@@ -102,9 +102,10 @@ bool AppFixture::Shows(Window window) {
     case Window::Timer3D:
         shown = Dlg().m_p3DWnd.get();
         break;
-    case Window::Notice:
-        const CDialog* open = env->modal.OpenDialog();
+    case Window::Notice: {
+        const CDialog* open = env->modal.OpenDialog(); // the notice is modal
         return open && open->TemplateId() == IDD_ALARM;
+    }
     }
     return shown && shown->IsWindowVisible();
 }
