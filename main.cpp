@@ -2,6 +2,7 @@
 // runs it, unless the program runs already: then this start hands its request over and ends.
 #include "app/timer_app.h"
 #include "brewdial_version.h"
+#include "engine/countdown_length.h"
 #include "platform/command_line.h"
 #include "platform/diagnostics.h"
 #include "platform/qt_platform.h"
@@ -11,8 +12,7 @@
 
 int main(int argc, char** argv) {
     // Before the display: --help and --version answer in a terminal without one.
-    const CommandLine line =
-        ParseCommandLine({argv, argv + argc}, CTimerApp::kMaxCountdownMinutes, kBrewdialVersion);
+    const CommandLine line = ParseCommandLine({argv, argv + argc}, kMaxCountdownMinutes, kBrewdialVersion);
     if (line.exitStatus) {
         (*line.exitStatus == 0 ? WriteOut : WriteError)(line.text);
         return *line.exitStatus;
@@ -22,8 +22,7 @@ int main(int argc, char** argv) {
         ReportProblem(platform.Error());
         return 1;
     }
-    if (const std::optional<int> status =
-            platform.ClaimInstance(line.request, CTimerApp::kMaxCountdownMinutes)) {
+    if (const std::optional<int> status = platform.ClaimInstance(line.request, kMaxCountdownMinutes)) {
         return *status;
     }
     platform.SetProgramIcon(IDR_MAINFRAME);

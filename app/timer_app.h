@@ -4,7 +4,6 @@
 #include "platform/app.h"
 #include "platform/command_line.h"
 
-#include <climits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,9 +17,6 @@ class CTimerApp : public CWinApp {
 public:
     CTimerApp(Services& services, MessageLoop& loop);
     ~CTimerApp() override;
-
-    // The longest countdown the Start command takes: its quarter-second ticks fit an int.
-    static constexpr int kMaxCountdownMinutes = INT_MAX / 240;
 
     BOOL InitInstance() override;
     int ExitInstance() override;

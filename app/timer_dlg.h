@@ -60,7 +60,7 @@ public:
     std::unique_ptr<C3DOptionsPage> m_p3DOptionsPage;
     std::vector<std::unique_ptr<CDialog>> m_retiredPages; // pages whose windows are gone
     int m_nTicks = 0;      // quarter-second ticks counted so far in this countdown
-    int m_nTotalTicks = 0; // ticks of the whole countdown, minutes x 240
+    int m_nTotalTicks = 0; // ticks of the whole countdown, minutes x kTicksPerMinute
     int m_nIconStage = 1;  // eighths of the countdown the tray icon shows as elapsed, plus one
     bool m_bLedOpen = false;
     bool m_b3DOpen = false;
@@ -185,6 +185,9 @@ private:
     // False when the run ended, or another began, while the window was being made.
     bool Open3DTimer(const std::string& title, int minutes);
     void Close3DTimer();
+    // Destroys the window, keeping where it stood in windowed mode for the next one; the place
+    // a full-screen window leaves is not kept.
+    void Destroy3DTimer(C3DTimerWnd& wnd);
     void Update3DTimer();
     void Show3DPaused(bool paused);
 

@@ -1,5 +1,6 @@
 // The Start command: ends the active run, or starts one in the mode chosen on the Timer page.
 #include "app/timer_dlg.h"
+#include "engine/countdown_length.h"
 #include "engine/time_parser.h"
 #include "indicators/countup_dlg.h"
 #include "platform/app.h"
@@ -8,14 +9,6 @@
 #include "res/resource.h"
 
 #include <algorithm>
-#include <climits>
-
-namespace {
-
-// The longest countdown whose quarter-second ticks still fit an int.
-constexpr int kMaxMinutes = INT_MAX / 240;
-
-} // namespace
 
 void CTimerDlg::WarnUser(const std::string& text) {
     GetServices().modal.MessageBox(this, text, "Hinweis", MB_OK | MB_ICONEXCLAMATION);
@@ -125,7 +118,7 @@ void CTimerDlg::ArmAlarm() {
 
 void CTimerDlg::StartCountdown() {
     const std::string& typed = m_settings.timer.strMinutes;
-    const int minutes = std::min(LeadingNumber(typed), kMaxMinutes);
+    const int minutes = std::min(LeadingNumber(typed), kMaxCountdownMinutes);
     if (minutes < 1) {
         WarnUser("Missing Time!"); // a countdown of no minutes would never end
         return;
@@ -159,8 +152,8 @@ void CTimerDlg::StartCountdown() {
         OpenLedTimer(tip, minutes);
     }
     RefreshTimerPage();
-    SetTimer(IDT_TICK, 250);
-    m_nTotalTicks = minutes * 240;
+    SetTimer(IDT_TICK, kTickMs);
+    m_nTotalTicks = minutes * kTicksPerMinute;
     PrepareAlarmSound();
 }
 

@@ -1,5 +1,6 @@
 // The quarter-second tick of a countdown: counts it, drives the indicators, and ends the run.
 #include "app/timer_dlg.h"
+#include "engine/countdown_length.h"
 #include "indicators/led_timer_dlg.h"
 #include "tray/status_icons.h"
 
@@ -14,7 +15,7 @@ void CTimerDlg::OnCountdownTick() {
     }
     ++m_nTicks;
     if (m_bLedOpen) {
-        m_pLedWnd->m_progress.SetPos(m_nTicks / 4); // whole seconds elapsed
+        m_pLedWnd->m_progress.SetPos(m_nTicks / kTicksPerSecond); // whole seconds elapsed
         m_pLedWnd->UpdateCaption();
     }
     Update3DTimer();
@@ -40,10 +41,10 @@ UINT CTimerDlg::QuietTicksAhead() const {
     if (m_b3DOpen) {
         return 0;
     }
-    constexpr UINT kLookAhead = 240; // a minute: a long run with nothing to show wakes once a minute
+    constexpr UINT kLookAhead = kTicksPerMinute; // a long run with nothing to show wakes once a minute
     UINT quiet = 0;
     for (int tick = m_nTicks + 1; tick < m_nTotalTicks && quiet < kLookAhead; ++tick, ++quiet) {
-        if ((m_bLedOpen && tick % 4 == 0) ||
+        if ((m_bLedOpen && tick % kTicksPerSecond == 0) ||
             (m_bIconStatus && StatusIconStepsAt(m_nIconStage, tick, m_nTotalTicks))) {
             break;
         }

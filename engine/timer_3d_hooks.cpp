@@ -5,15 +5,14 @@
 
 bool CTimerDlg::Open3DTimer(const std::string& title, int minutes) {
     const Disk3DSettings& disk = m_settings.disk3D;
-    const WindowRectFields rect{&m_settings.n3DLeft, &m_settings.n3DTop, &m_settings.n3DRight,
-                                &m_settings.n3DBottom};
+    const CRect stored{m_settings.n3DLeft, m_settings.n3DTop, m_settings.n3DRight, m_settings.n3DBottom};
     const unsigned countdown = m_nCountdownsStarted;
     // Its display-mode and "Fehler" boxes run modal loops, in which the tray may stop the run,
     // start another or end the program.
-    auto opened = std::make_unique<C3DTimerWnd>(App(), rect, title, disk.nLight, disk.nDiskType,
+    auto opened = std::make_unique<C3DTimerWnd>(App(), stored, title, disk.nLight, disk.nDiskType,
                                                 m_settings.options.nFullscreen);
     if (!IsCreated() || !m_bTimerRunning || countdown != m_nCountdownsStarted) {
-        opened->DestroyWindow(); // its run is over: nothing more of this start may happen
+        Destroy3DTimer(*opened); // its run is over: nothing more of this start may happen
         return false;
     }
     m_p3DWnd = std::move(opened);
@@ -39,9 +38,20 @@ void CTimerDlg::Close3DTimer() {
     if (!m_b3DOpen) {
         return;
     }
-    m_p3DWnd->DestroyWindow();
+    Destroy3DTimer(*m_p3DWnd);
     m_p3DWnd.reset();
     m_b3DOpen = false;
+}
+
+void CTimerDlg::Destroy3DTimer(C3DTimerWnd& wnd) {
+    if (wnd.IsCreated() && wnd.m_bFullscreen == 0) {
+        const CRect r = wnd.GetWindowRect();
+        m_settings.n3DLeft = r.left;
+        m_settings.n3DTop = r.top;
+        m_settings.n3DRight = r.right;
+        m_settings.n3DBottom = r.bottom;
+    }
+    wnd.DestroyWindow();
 }
 
 void CTimerDlg::Update3DTimer() {

@@ -16,9 +16,9 @@ constexpr const char* kAppName = "Brewdial";
 
 } // namespace
 
-C3DTimerWnd::C3DTimerWnd(CWinApp& app, WindowRectFields windowRect, std::string title, int light,
-                         int diskType, int fullscreen)
-    : m_bFullscreen(fullscreen == 1 ? 1 : 0), m_pWindowRect(windowRect) {
+C3DTimerWnd::C3DTimerWnd(CWinApp& app, const CRect& storedRect, std::string title, int light, int diskType,
+                         int fullscreen)
+    : m_bFullscreen(fullscreen == 1 ? 1 : 0), m_storedRect(storedRect) {
     SetApp(app);
     m_bLight = light;
     m_nDiskType = diskType;
@@ -109,7 +109,7 @@ void C3DTimerWnd::StopBox(const std::string& text, const std::string& title) {
 }
 
 CRect C3DTimerWnd::WindowedRect() {
-    return PlaceableWindowRect(m_pWindowRect.Get(), GetServices().display.WorkArea());
+    return PlaceableWindowRect(m_storedRect, GetServices().display.WorkArea());
 }
 
 void C3DTimerWnd::EnterFullScreen() {
@@ -184,9 +184,6 @@ void C3DTimerWnd::OnKeyDown(UINT, UINT, UINT) {
 void C3DTimerWnd::OnClose() {}
 
 void C3DTimerWnd::OnDestroy() {
-    if (m_bFullscreen == 0) {
-        m_pWindowRect.Set(GetWindowRect());
-    }
     ReleaseGL();
     if (m_bFullscreen == 1) {
         RestoreDisplay();

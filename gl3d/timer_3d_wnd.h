@@ -16,9 +16,9 @@ public:
     static constexpr UINT_PTR IDT_FRAME = 1; // a frame every 50 ms
 
     // Creates and shows the window at the stored rectangle, or as a 640x480 pop-up at the top left
-    // of the screen in the full-screen mode (1), sets up OpenGL and starts the frames. The
-    // rectangle's fields belong to the caller and outlive the window.
-    C3DTimerWnd(CWinApp& app, WindowRectFields windowRect, std::string title, int light, int diskType,
+    // of the screen in the full-screen mode (1), sets up OpenGL and starts the frames. Leaving the
+    // full screen returns to the stored rectangle; keeping where the window stood is the owner's.
+    C3DTimerWnd(CWinApp& app, const CRect& storedRect, std::string title, int light, int diskType,
                 int fullscreen);
     // Releases OpenGL, and the full-screen mode, also when the window was never destroyed.
     ~C3DTimerWnd() override;
@@ -31,7 +31,7 @@ public:
     BOOL SwitchTo640x480();
 
     int m_bFullscreen;
-    WindowRectFields m_pWindowRect;
+    CRect m_storedRect;
     // The device context with its pixel format, and the rendering context made on it: both null
     // when OpenGL could not be set up, and the window is then never drawn.
     std::unique_ptr<GlDeviceContext> m_hDC;

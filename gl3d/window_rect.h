@@ -1,23 +1,7 @@
 #pragma once
-// Where the 3D-Timer window stands in windowed mode: the rectangle kept in the settings record,
-// and that rectangle made fit to show on the screen.
+// Where the 3D-Timer window stands in windowed mode: the rectangle kept in the settings record
+// (screen coordinates of the whole window, frame included), made fit to show on the screen.
 #include "platform/types.h"
-
-// The four values of the settings record that hold the window's rectangle: screen coordinates of
-// the whole window, frame included.
-struct WindowRectFields {
-    int* left;
-    int* top;
-    int* right;
-    int* bottom;
-    CRect Get() const { return CRect{*left, *top, *right, *bottom}; }
-    void Set(const CRect& rect) const {
-        *left = rect.left;
-        *top = rect.top;
-        *right = rect.right;
-        *bottom = rect.bottom;
-    }
-};
 
 // The smallest side the window opens with: a window of no size could not be seen, let alone grabbed.
 constexpr int kMinWindowSide = 64;

@@ -26,53 +26,15 @@ void CProgressCtrl::SetRange32(int lower, int upper) {
     }
 }
 
-void CProgressCtrl::GetRange(int& lower, int& upper) const {
-    auto* bar = qobject_cast<QProgressBar*>(WndAccess::Widget(*this));
-    lower = bar ? bar->minimum() : 0;
-    upper = bar ? bar->maximum() : 0;
-}
-
 void CProgressCtrl::SetPos(int pos) {
     if (auto* bar = qobject_cast<ProgressBarWidget*>(WndAccess::Widget(*this))) {
         bar->SetValueWithNextPaint(pos);
     }
 }
 
-int CProgressCtrl::GetPos() const {
-    auto* bar = qobject_cast<QProgressBar*>(WndAccess::Widget(*this));
-    return bar ? bar->value() : 0;
-}
-
 void CSpinButtonCtrl::SetRange(int lower, int upper) {
     if (auto* spin = qobject_cast<UpDownWidget*>(WndAccess::Widget(*this))) {
         spin->SetRange(lower, upper);
-    }
-}
-
-void CSpinButtonCtrl::GetRange(int& lower, int& upper) const {
-    auto* spin = qobject_cast<UpDownWidget*>(WndAccess::Widget(*this));
-    lower = spin ? spin->Lower() : 0;
-    upper = spin ? spin->Upper() : 0;
-}
-
-int CComboBox::GetCount() const {
-    auto* combo = qobject_cast<QComboBox*>(WndAccess::Widget(*this));
-    return combo ? combo->count() : 0;
-}
-
-std::string CComboBox::GetItemText(int index) const {
-    auto* combo = qobject_cast<QComboBox*>(WndAccess::Widget(*this));
-    return combo ? combo->itemText(index).toStdString() : std::string();
-}
-
-int CComboBox::GetCurSel() const {
-    auto* combo = qobject_cast<QComboBox*>(WndAccess::Widget(*this));
-    return combo ? combo->currentIndex() : -1;
-}
-
-void CComboBox::SetCurSel(int index) {
-    if (auto* combo = qobject_cast<QComboBox*>(WndAccess::Widget(*this))) {
-        combo->setCurrentIndex(index);
     }
 }
 
@@ -88,16 +50,6 @@ void CTabCtrl::InsertItem(int index, const std::string& text) {
         const QSignalBlocker quiet(bar); // inserting is no selection change
         bar->insertTab(index, QString::fromStdString(text));
     }
-}
-
-int CTabCtrl::GetItemCount() const {
-    QTabBar* bar = Bar(WndAccess::Widget(*this));
-    return bar ? bar->count() : 0;
-}
-
-std::string CTabCtrl::GetItemText(int index) const {
-    QTabBar* bar = Bar(WndAccess::Widget(*this));
-    return bar ? bar->tabText(index).toStdString() : std::string();
 }
 
 int CTabCtrl::GetCurSel() const {
@@ -130,9 +82,4 @@ void CStatusBarCtrl::SetText(const std::string& text, int part) {
     if (auto* bar = qobject_cast<StatusBarWidget*>(WndAccess::Widget(*this))) {
         bar->SetText(part, QString::fromStdString(text));
     }
-}
-
-std::string CStatusBarCtrl::GetText(int part) const {
-    auto* bar = qobject_cast<StatusBarWidget*>(WndAccess::Widget(*this));
-    return bar ? bar->Text(part).toStdString() : std::string();
 }

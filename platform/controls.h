@@ -17,30 +17,19 @@ class CStatic : public CWnd {};
 class CProgressCtrl : public CWnd {
 public:
     void SetRange32(int lower, int upper);
-    void GetRange(int& lower, int& upper) const;
     void SetPos(int pos);
-    int GetPos() const;
 };
 
 class CSpinButtonCtrl : public CWnd {
 public:
     void SetRange(int lower, int upper);
-    void GetRange(int& lower, int& upper) const;
 };
 
-class CComboBox : public CWnd {
-public:
-    int GetCount() const;
-    std::string GetItemText(int index) const;
-    int GetCurSel() const;
-    void SetCurSel(int index);
-};
+class CComboBox : public CWnd {};
 
 class CTabCtrl : public CWnd {
 public:
     void InsertItem(int index, const std::string& text);
-    int GetItemCount() const;
-    std::string GetItemText(int index) const;
     int GetCurSel() const;
 };
 
@@ -51,5 +40,4 @@ public:
     void SetParts(const std::vector<int>& rightEdges); // -1: to the window's right end
     void SetSimple(bool simple);
     void SetText(const std::string& text, int part);
-    std::string GetText(int part) const;
 };

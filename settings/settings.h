@@ -76,21 +76,6 @@ struct Settings {
     int n3DBottom = 0;
 };
 
-bool operator==(const RgbColor& a, const RgbColor& b);
-bool operator!=(const RgbColor& a, const RgbColor& b);
-bool operator==(const StartSettings& a, const StartSettings& b);
-bool operator!=(const StartSettings& a, const StartSettings& b);
-bool operator==(const TimerSettings& a, const TimerSettings& b);
-bool operator!=(const TimerSettings& a, const TimerSettings& b);
-bool operator==(const OptionsSettings& a, const OptionsSettings& b);
-bool operator!=(const OptionsSettings& a, const OptionsSettings& b);
-bool operator==(const MenuSettings& a, const MenuSettings& b);
-bool operator!=(const MenuSettings& a, const MenuSettings& b);
-bool operator==(const Disk3DSettings& a, const Disk3DSettings& b);
-bool operator!=(const Disk3DSettings& a, const Disk3DSettings& b);
-bool operator==(const Settings& a, const Settings& b);
-bool operator!=(const Settings& a, const Settings& b);
-
 // The value of the leading decimal digits of text, 0 when it starts with none; clamped to INT_MAX.
 // Every text that becomes a number ("Minuten", "Parts", "Skip", quick-timer minutes) goes through here.
 int LeadingNumber(const std::string& text);

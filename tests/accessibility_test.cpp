@@ -14,13 +14,13 @@ namespace {
 class AccessibilityTest : public RunFixture {
 protected:
     CWnd& PageItem(int id) {
-        CWnd* item = Dlg().m_pCurrentPage ? Dlg().m_pCurrentPage->GetDlgItem(id) : nullptr;
+        CWnd* item = ShownPageTemplate() != 0 ? Page().GetDlgItem(id) : nullptr;
         if (!item) {
             throw std::runtime_error("the shown page has no control " + std::to_string(id));
         }
         return *item;
     }
-    bool PageChecked(int id) { return Dlg().m_pCurrentPage->IsDlgButtonChecked(id) == 1; }
+    bool PageChecked(int id) { return Page().IsDlgButtonChecked(id) == 1; }
 };
 
 TEST_F(AccessibilityTest, NamesAreTheTextsShownAlsoAfterTheProgramChangesThem) {
@@ -41,7 +41,7 @@ TEST_F(AccessibilityTest, NamesAreTheTextsShownAlsoAfterTheProgramChangesThem) {
     EXPECT_EQ(AccessibleName(start), "Start Timer");
 
     StartCountup();
-    CWnd& time = *Dlg().m_pCountupWnd->GetDlgItem(IDC_COUNT_TIME);
+    CWnd& time = *CountupWindow().GetDlgItem(IDC_COUNT_TIME);
     EXPECT_EQ(AccessibleName(time), "00:00:00");
     Advance(61 * 1000);
     EXPECT_EQ(AccessibleName(time), "00:01:01");
@@ -60,7 +60,7 @@ TEST_F(AccessibilityTest, InputsWithoutTextAreNamedAfterTheStaticBeforeThemWhate
     ReplaceText(minutes, "7");
     PressKeyIn(minutes, Key::Up);
     EXPECT_EQ(AccessibleValue(PageItem(IDC_MINUTES_SPIN)), 8); // the up-down reads out its edit
-    Dlg().m_pCurrentPage->UpdateData(FALSE);                   // the program writes the edits
+    Page().UpdateData(FALSE);                                  // the program writes the edits
     EXPECT_EQ(AccessibleName(minutes), "in");
     EXPECT_EQ(AccessibleName(PageItem(IDC_MINUTES_SPIN)), "in");
     EXPECT_EQ(AccessibleName(PageItem(IDC_MESSAGE)), "Messagetext:");
@@ -75,7 +75,7 @@ TEST_F(AccessibilityTest, ControlsReportTheirKind) {
     EXPECT_EQ(AccessibleRole(PageItem(IDC_ALARMTIME)), "text");
     EXPECT_EQ(AccessibleRole(PageItem(IDC_IN_LABEL)), "label");
     EXPECT_EQ(AccessibleRole(PageItem(IDC_MINUTES_SPIN)), "spin button");
-    ClickTab(Dlg().m_tabCtrl, 1);
+    SelectTab(1);
     EXPECT_EQ(AccessibleRole(PageItem(IDC_LED_TIMER)), "check box");
 }
 
@@ -89,12 +89,12 @@ TEST_F(AccessibilityTest, ChoosingCountupThroughAccessibilityReachesThePage) {
         EXPECT_FALSE(PageItem(id).IsWindowEnabled()) << id;
     }
     Click(IDC_START);
-    EXPECT_TRUE(Dlg().m_bCountupRunning);
+    EXPECT_EQ(Running(), Run::Countup);
 }
 
 TEST_F(AccessibilityTest, ACheckBoxToggledThroughAccessibilityRunsItsHandlerOnce) {
     Start();
-    ClickTab(Dlg().m_tabCtrl, 1);
+    SelectTab(1);
     env->system.openGl = false; // the libraries went missing since the page opened
     env->modal.ExpectMessageBox();
     ToggleThroughAccessibility(PageItem(IDC_3D_TIMER));

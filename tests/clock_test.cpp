@@ -47,7 +47,7 @@ TEST_F(ClockTest, AnArmedAlarmWakesTheHiddenProgramAtTheMinuteBoundariesOnly) {
     EXPECT_TRUE(env->clock.IsMinuteTimer(Dlg(), IDT_CLOCK));
     EXPECT_EQ(env->clock.DueIn(Dlg(), IDT_CLOCK), 30 * 1000);
     Advance(90 * 1000); // 7:07:00
-    EXPECT_TRUE(Dlg().m_bAlarmArmed);
+    EXPECT_EQ(Running(), Run::Alarm);
     EXPECT_EQ(env->clock.DueIn(Dlg(), IDT_CLOCK), 60 * 1000);
 
     long long firedAt = -1;
@@ -67,7 +67,7 @@ TEST_F(ClockTest, AnArmedAlarmWakesTheHiddenProgramAtTheMinuteBoundariesOnly) {
     ArmAlarm("9:00");
     EXPECT_TRUE(env->clock.IsRunning(Dlg(), IDT_CLOCK));
     CommandFromTray(ID_MENU_STOP);
-    EXPECT_FALSE(Dlg().m_bAlarmArmed);
+    EXPECT_NE(Running(), Run::Alarm);
     EXPECT_EQ(env->clock.TimerCount(), 0u);
 }
 

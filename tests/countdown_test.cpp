@@ -24,7 +24,6 @@ TEST_F(CountdownTest, StatusIconEmptiesInEighthsAndShowsTheEmptyDiscWithTheNotic
             Ticks(1);
             ASSERT_EQ(env->tray.icon, stages[s].second) << "tick " << tick;
         }
-        EXPECT_EQ(Dlg().m_nIconStage, static_cast<int>(s) + 1);
     }
     EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
     HICON iconWithNotice = 0;
@@ -33,32 +32,28 @@ TEST_F(CountdownTest, StatusIconEmptiesInEighthsAndShowsTheEmptyDiscWithTheNotic
     EXPECT_EQ(iconWithNotice, IDI_STAGE9);
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
     EXPECT_EQ(env->tray.tip, "Brewdial");
-    EXPECT_FALSE(Dlg().m_bIconStatus);
+    EXPECT_FALSE(TrayShowsProgress());
 }
 
 TEST_F(CountdownTest, FiveMinuteRunEndsAfterExactly1200CountedTicks) {
     StartWith({{"LED-timer", 1}});
     StartCountdown("5");
-    int lower = -1;
-    int upper = -1;
-    Led().m_progress.GetRange(lower, upper);
-    EXPECT_EQ(lower, 0);
-    EXPECT_EQ(upper, 300);
+    EXPECT_EQ(BarRange(Led().m_progress), std::make_pair(0, 300));
 
     Advance(150 * 1000);
-    EXPECT_EQ(Led().m_progress.GetPos(), 150);
+    EXPECT_EQ(BarPosition(Led().m_progress), 150);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 5 minutes: 02:30");
 
     Ticks(1199 - 600);
     EXPECT_EQ(TicksCounted(), 1199);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->modal.Pending(), 0u);
 
     int ticksAtNotice = 0;
     ExpectNotice([&](CDialog&) { ticksAtNotice = TicksCounted(); });
     Ticks(1);
     EXPECT_EQ(ticksAtNotice, 1200);
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countdown);
 
     // The next run counts from the beginning again.
     StartCountdown("5");
@@ -72,17 +67,17 @@ TEST_F(CountdownTest, LedShowsWholeSecondsAndItsCaptionClockEverySecond) {
     StartCountdown("1");
     for (int tick = 1; tick <= 3; ++tick) {
         Ticks(1);
-        EXPECT_EQ(Led().m_progress.GetPos(), 0) << tick;
+        EXPECT_EQ(BarPosition(Led().m_progress), 0) << tick;
         EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute") << tick;
     }
     Ticks(1);
-    EXPECT_EQ(Led().m_progress.GetPos(), 1);
+    EXPECT_EQ(BarPosition(Led().m_progress), 1);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute: 00:01");
     Advance(58 * 1000);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute: 00:59");
     ExpectNotice([](CDialog& notice) { EXPECT_EQ(NoticeText(notice), "Hier Text eingeben."); });
     Advance(1000);
-    EXPECT_FALSE(Dlg().m_bLedOpen);
+    EXPECT_FALSE(Shows(Window::LedTimer));
 }
 
 TEST_F(CountdownTest, ExpirySettlesTheRunBeforeTheNoticeAndRestoresAfterIt) {
@@ -97,17 +92,19 @@ TEST_F(CountdownTest, ExpirySettlesTheRunBeforeTheNoticeAndRestoresAfterIt) {
     ExpectNotice([&](CDialog& notice) {
         EXPECT_EQ(NoticeText(notice), "Tea is ready");
         EXPECT_EQ(notice.GetWindowText(), "Hinweis");
-        EXPECT_TRUE(Dlg().m_bInactive);
-        EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bLedOpen);
+        EXPECT_TRUE(RunSettled());
+        EXPECT_TRUE(Shows(Window::Notice));
+        EXPECT_FALSE(Shows(Window::LedTimer));
         EXPECT_FALSE(env->clock.IsRunning(Dlg(), IDT_TICK));
-        EXPECT_EQ(Dlg().m_settings.nLedLeft, 222);
-        EXPECT_EQ(Dlg().m_settings.nLedTop, 111);
+        EXPECT_EQ(HeldSettings().nLedLeft, 222);
+        EXPECT_EQ(HeldSettings().nLedTop, 111);
         // Time goes on while the notice is open: the clock runs, nothing else starts or counts.
         Advance(10 * 1000);
         EXPECT_EQ(TicksCounted(), 240);
         EXPECT_FALSE(Dlg().IsWindowVisible());
     });
     Ticks(1);
+    EXPECT_FALSE(Shows(Window::Notice));
     EXPECT_TRUE(Dlg().IsWindowVisible());
     EXPECT_TRUE(IdleButtons());
     EXPECT_EQ(ControlText(IDC_START), "Start Timer");
@@ -120,10 +117,10 @@ TEST_F(CountdownTest, StartAndStayMinimizedKeepsTheDialogHiddenAfterTheAlarm) {
     StartWith({{"startstay", 1}, {"Iconmode", 1}, {"Timermode", 1}, {"Minuten", 1}});
     EXPECT_FALSE(Dlg().IsWindowVisible());
     DoubleClickTray(); // "start timer"
-    ASSERT_TRUE(Dlg().m_bTimerRunning);
+    ASSERT_EQ(Running(), Run::Countdown);
     ExpectNotice();
     Advance(60 * 1000);
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countdown);
     EXPECT_FALSE(Dlg().IsWindowVisible());
     EXPECT_TRUE(IdleButtons());
 }
@@ -172,12 +169,12 @@ TEST_F(CountdownTest, RunStartedInsideTheNoticeGoesOn) {
     StartWith({{"Ende", 1}, {"DisplayIcon", 1}});
     StartCountdown("1");
     ExpectNotice([&](CDialog&) {
-        Dlg().m_settings.options.nDisplayIcon = 0; // as if turned off since
+        HeldSettings().options.nDisplayIcon = 0; // as if turned off since
         CommandFromTray(ID_QUICKTIMER2);
     });
     Advance(60 * 1000);
     EXPECT_FALSE(Ended());
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_TRUE(RunButtons());
     EXPECT_EQ(ControlText(IDC_START), "Stop Timer");
     EXPECT_EQ(StatusText(1), "Timer active!");

@@ -4,6 +4,7 @@
 #include "res/page_controls.h"
 #include "res/resource.h"
 #include "tests/page_fixture.h"
+#include "tests/settings_equality.h"
 #include "ui/colors_dlg.h"
 
 namespace {
@@ -46,9 +47,9 @@ TEST_F(Disk3DPageTest, UnknownStoredDiskTypesShowRedYellowGreenAndAreStoredAsOne
         Profile().WriteProfileInt("Daten", "Type", c.stored);
         StartOn3DOptions();
         EXPECT_EQ(Text(IDC_DISK_TYPE), c.shown);
-        EXPECT_EQ(Dlg().m_settings.disk3D.nDiskType, c.stored);
+        EXPECT_EQ(HeldSettings().disk3D.nDiskType, c.stored);
         SelectTab(0);
-        EXPECT_EQ(Dlg().m_settings.disk3D.nDiskType, c.leftAs);
+        EXPECT_EQ(HeldSettings().disk3D.nDiskType, c.leftAs);
     }
 }
 
@@ -56,15 +57,12 @@ TEST_F(Disk3DPageTest, ClosingTheTypeListStoresTheTypeAtOnce) {
     StartOn3DOptions();
     CComboBox list;
     ASSERT_TRUE(list.SubclassDlgItem(IDC_DISK_TYPE, &Page()));
-    ASSERT_EQ(list.GetCount(), 4);
-    EXPECT_EQ(list.GetItemText(0), "Red/Yellow/Green");
-    EXPECT_EQ(list.GetItemText(1), "One-Color-Disk");
-    EXPECT_EQ(list.GetItemText(2), "Clock-Type");
-    EXPECT_EQ(list.GetItemText(3), "Led-Type");
+    ASSERT_EQ(ListItems(list),
+              (std::vector<std::string>{"Red/Yellow/Green", "One-Color-Disk", "Clock-Type", "Led-Type"}));
     ChooseListItem(Item(IDC_DISK_TYPE), 1);
-    EXPECT_EQ(Dlg().m_settings.disk3D.nDiskType, 2);
+    EXPECT_EQ(HeldSettings().disk3D.nDiskType, 2);
     ChooseListItem(Item(IDC_DISK_TYPE), 3);
-    EXPECT_EQ(Dlg().m_settings.disk3D.nDiskType, 4);
+    EXPECT_EQ(HeldSettings().disk3D.nDiskType, 4);
 }
 
 TEST_F(Disk3DPageTest, TheNumbersChangeOnlyThroughTheirSpinnersWithinTheirRanges) {
@@ -82,7 +80,7 @@ TEST_F(Disk3DPageTest, TheNumbersChangeOnlyThroughTheirSpinnersWithinTheirRanges
     ClickItem(IDC_SPIN_Z);
     ClickItem(IDC_LIGHT);
     SelectTab(0);
-    const Disk3DSettings& disk = Dlg().m_settings.disk3D;
+    const Disk3DSettings& disk = HeldSettings().disk3D;
     EXPECT_EQ(disk.strParts, "90");
     EXPECT_EQ(disk.strSkip, "1");
     EXPECT_EQ(disk.nSpinZ, 1);
@@ -90,8 +88,8 @@ TEST_F(Disk3DPageTest, TheNumbersChangeOnlyThroughTheirSpinnersWithinTheirRanges
     EXPECT_EQ(disk.nLight, 1);
 
     // A stored number outside its range shows unchanged until its spinner is used.
-    Dlg().m_settings.disk3D.strParts = "3";
-    Dlg().m_settings.disk3D.strSkip = "120";
+    HeldSettings().disk3D.strParts = "3";
+    HeldSettings().disk3D.strSkip = "120";
     SelectTab(4);
     EXPECT_EQ(Text(IDC_PARTS), "3");
     EXPECT_EQ(Text(IDC_SKIP), "120");
@@ -156,8 +154,8 @@ TEST_F(Disk3DPageTest, APickedColourIsPaintedAfterItsRoundTripAndKeptEvenOnEscap
         PressKey(dlg, Key::Escape);
     });
     ClickItem(IDC_COLOR);
-    EXPECT_NEAR(Dlg().m_settings.disk3D.colSecMin[0].red, 33 / 255.0, 1e-12);
-    EXPECT_EQ(Dlg().m_settings.disk3D.colSecMin[1], ColorFromProfileInt(0x0000FF)); // untouched
+    EXPECT_NEAR(HeldSettings().disk3D.colSecMin[0].red, 33 / 255.0, 1e-12);
+    EXPECT_EQ(HeldSettings().disk3D.colSecMin[1], ColorFromProfileInt(0x0000FF)); // untouched
     Click(IDC_CLOSE);
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "SMD1", -1), 0xFF2221);
 }

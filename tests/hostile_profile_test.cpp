@@ -6,6 +6,7 @@
 #include "res/page_controls.h"
 #include "res/resource.h"
 #include "tests/page_fixture.h"
+#include "tests/settings_equality.h"
 
 #include <gtest/gtest.h>
 
@@ -93,9 +94,9 @@ TEST_F(HostileProfileTest, MalformedFilesStartWithWhatTheyHoldAndAreWrittenBackW
         WriteProfile(c.bytes);
         testing::internal::CaptureStderr();
         EXPECT_LT(TimedStart(), kStartBoundMs);
-        EXPECT_EQ(Dlg().m_settings.timer.strMinutes, c.minutes);
-        EXPECT_EQ(Dlg().m_settings.timer.strMessage, c.message);
-        const Settings shown = Dlg().m_settings;
+        EXPECT_EQ(HeldSettings().timer.strMinutes, c.minutes);
+        EXPECT_EQ(HeldSettings().timer.strMessage, c.message);
+        const Settings shown = HeldSettings();
         Click(IDC_CLOSE);
         const std::string errors = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(Ended());
@@ -137,7 +138,7 @@ TEST_F(HostileProfileTest, ANamedPipeNeverHoldsUpStartAndIsLeftAlone) {
     const std::string atStart = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Lines(atStart), 1) << atStart;
     EXPECT_NE(atStart.find("named pipe"), std::string::npos) << atStart;
-    EXPECT_TRUE(Dlg().m_settings == Defaults());
+    EXPECT_TRUE(HeldSettings() == Defaults());
 
     testing::internal::CaptureStderr();
     Click(IDC_CLOSE);
@@ -162,7 +163,7 @@ TEST_F(HostileProfileTest, ALinkToADeviceStartsWithDefaultsAndTheDeviceIsLeftAlo
     const std::string atStart = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Lines(atStart), 1) << atStart;
     EXPECT_NE(atStart.find("a device"), std::string::npos) << atStart;
-    EXPECT_TRUE(Dlg().m_settings == Defaults());
+    EXPECT_TRUE(HeldSettings() == Defaults());
 
     testing::internal::CaptureStderr();
     Click(IDC_CLOSE);
@@ -194,7 +195,7 @@ TEST_F(HostileProfileTest, AFileOverOneMegabyteStartsWithDefaultsAndIsReplacedAt
     const std::string atStart = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Lines(atStart), 1) << atStart;
     EXPECT_NE(atStart.find("larger than 1 MB"), std::string::npos) << atStart;
-    EXPECT_TRUE(Dlg().m_settings == Defaults());
+    EXPECT_TRUE(HeldSettings() == Defaults());
 
     testing::internal::CaptureStderr();
     Click(IDC_CLOSE);

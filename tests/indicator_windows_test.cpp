@@ -60,7 +60,7 @@ TEST_F(IndicatorWindowsTest, LedSnapsFiftyMillisecondsAfterADragOnlyWithSnapOn) 
     EXPECT_FALSE(env->clock.IsRunning(Led(), CLedTimerDlg::IDT_SNAP)); // one shot
 
     Click(IDC_STOP);
-    Dlg().m_settings.options.nSnapLed = 0;
+    HeldSettings().options.nSnapLed = 0;
     StartCountdown("5");
     MoveTo(Led(), 300, 12);
     EndUserDrag(Led());
@@ -72,7 +72,7 @@ TEST_F(IndicatorWindowsTest, LedSnapsFiftyMillisecondsAfterADragOnlyWithSnapOn) 
 TEST_F(IndicatorWindowsTest, CountupAlwaysSnapsOnMouseMoveAndAfterADrag) {
     Start();
     StartCountup();
-    CCountupDlg& window = *Dlg().m_pCountupWnd;
+    CCountupDlg& window = CountupWindow();
     const int h = window.GetWindowRect().Height();
     MoveTo(window, 3, wa.bottom - h - 8);
     MovePointer(window, CPoint{2, 2});
@@ -89,7 +89,7 @@ TEST_F(IndicatorWindowsTest, CountupAlwaysSnapsOnMouseMoveAndAfterADrag) {
 TEST_F(IndicatorWindowsTest, CountupCountsSecondsAndWrapsAfterAHundredHours) {
     Start();
     StartCountup();
-    CCountupDlg& window = *Dlg().m_pCountupWnd;
+    CCountupDlg& window = CountupWindow();
     ASSERT_NE(window.GetDlgItem(IDC_COUNT_TIME), nullptr);
     EXPECT_EQ(window.GetDlgItem(IDC_COUNT_TIME)->GetWindowText(), "00:00:00");
     EXPECT_EQ(window.GetWindowText(), "Count-Up");

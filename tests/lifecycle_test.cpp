@@ -1,6 +1,7 @@
 // The program's life on the desktop: what its command line and later starts ask of it, the
 // end of the session, and a start with no tray to sit in.
 #include "brewdial_version.h"
+#include "engine/countdown_length.h"
 #include "platform/fake/user_input.h"
 #include "platform/messages.h"
 #include "res/page_controls.h"
@@ -48,11 +49,11 @@ protected:
 TEST_F(LifecycleTest, ACountdownAskedForStartsAsAQuickTimerDoes) {
     StartWith({{"LED-timer", 1}});
     app->CarryOut(Countdown(25));
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
-    EXPECT_EQ(Dlg().m_nTotalTicks, 25 * 240);
+    EXPECT_EQ(Running(), Run::Countdown);
+    EXPECT_EQ(CountdownTicks(), 25 * 240);
     EXPECT_EQ(env->tray.tip, "Timer set to: 25 minutes");
     EXPECT_EQ(ControlText(IDC_START), "Stop Timer");
-    EXPECT_TRUE(Dlg().m_bLedOpen);
+    EXPECT_TRUE(Shows(Window::LedTimer));
     EXPECT_EQ(app->m_strQuickMinutes, "25");
     // What runs is replaced, as by a quick timer.
     app->CarryOut(Countdown(1));
@@ -60,7 +61,7 @@ TEST_F(LifecycleTest, ACountdownAskedForStartsAsAQuickTimerDoes) {
     EXPECT_EQ(TicksCounted(), 0);
     ExpectNotice();
     Advance(60 * 1000);
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countdown);
     Click(IDC_CLOSE);
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Timermode", -1), 1);
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 1);
@@ -68,11 +69,11 @@ TEST_F(LifecycleTest, ACountdownAskedForStartsAsAQuickTimerDoes) {
 
 TEST_F(LifecycleTest, TheLongestCountdownIsTheOneTheStartCommandTakes) {
     Start();
-    app->CarryOut(Countdown(CTimerApp::kMaxCountdownMinutes));
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    app->CarryOut(Countdown(kMaxCountdownMinutes));
+    EXPECT_EQ(Running(), Run::Countdown);
     // Were the limit above the Start command's, the run would be cut short.
-    EXPECT_EQ(Dlg().m_nTotalTicks, static_cast<long long>(CTimerApp::kMaxCountdownMinutes) * 240);
-    EXPECT_GT(Dlg().m_nTotalTicks, INT_MAX - 240);
+    EXPECT_EQ(CountdownTicks(), static_cast<long long>(kMaxCountdownMinutes) * 240);
+    EXPECT_GT(CountdownTicks(), INT_MAX - 240);
 }
 
 TEST_F(LifecycleTest, AQuickTimerAskedForIsTheTrayMenusItem) {
@@ -80,10 +81,10 @@ TEST_F(LifecycleTest, AQuickTimerAskedForIsTheTrayMenusItem) {
     Start();
     StartCountup();
     app->CarryOut(Quick(2));
-    EXPECT_FALSE(Dlg().m_bCountupRunning);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countup);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->tray.tip, "Timer set to: 12 minutes");
-    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "12");
+    EXPECT_EQ(HeldSettings().timer.strMinutes, "12");
     app->CarryOut(Quick(1));
     EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
     app->CarryOut(Quick(3));
@@ -97,7 +98,7 @@ TEST_F(LifecycleTest, ShowBringsUpTheDialogAfterTheRunStarts) {
     EXPECT_TRUE(Dlg().IsWindowVisible());
     // "minimize after timer start" hides the dialog, and the request shows it again.
     app->CarryOut(Countdown(3, true));
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_TRUE(Dlg().IsWindowVisible());
     app->CarryOut(Countdown(4));
     EXPECT_FALSE(Dlg().IsWindowVisible());
@@ -108,7 +109,7 @@ TEST_F(LifecycleTest, ARequestForNothingChangesNothing) {
     const size_t trayCalls = env->tray.calls.size();
     app->CarryOut(StartRequest{});
     EXPECT_FALSE(Dlg().IsWindowVisible());
-    EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bCountupRunning || Dlg().m_bAlarmArmed);
+    EXPECT_EQ(Running(), Run::None);
     EXPECT_EQ(env->tray.calls.size(), trayCalls);
 }
 
@@ -118,12 +119,12 @@ TEST_F(LifecycleTest, RequestsWaitUntilTheModalLoopInFrontHasReturned) {
     // The notice of the alarm is open: the new run starts once it is closed, not inside it.
     ExpectNotice([&](CDialog&) {
         app->CarryOut(Countdown(2));
-        EXPECT_FALSE(Dlg().m_bTimerRunning) << "carried out inside the notice";
+        EXPECT_TRUE(RunSettled()) << "carried out inside the notice";
     });
     Advance(60 * 1000);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->tray.tip, "Timer set to: 2 minutes");
-    EXPECT_TRUE(Dlg().m_bLedOpen);
+    EXPECT_TRUE(Shows(Window::LedTimer));
 
     // The about box is open: requests merge, the last run wins and "show" is kept.
     env->modal.ExpectDialog(IDD_ABOUTBOX, [&](CDialog& about) {
@@ -165,9 +166,9 @@ TEST_F(LifecycleTest, ManyLaterStartsDuringOneBoxOpenOneBoxAfterIt) {
     EXPECT_EQ(env->modal.messageBoxes.size(), 2u);
     EXPECT_EQ(mostOpen, 1);
     EXPECT_EQ(env->modal.Pending(), 0u);
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countdown);
     app->CarryOut(Countdown(3));
-    EXPECT_TRUE(Dlg().m_bTimerRunning) << "the program goes on";
+    EXPECT_EQ(Running(), Run::Countdown) << "the program goes on";
 }
 
 TEST_F(LifecycleTest, RequestsAfterTheEndFindNothingToDo) {
@@ -190,7 +191,7 @@ TEST_F(LifecycleTest, TheSessionsEndRunsTheCloseSequenceOnce) {
     EXPECT_EQ(env->loop.quitCode, 0);
     EXPECT_FALSE(env->tray.present);
     EXPECT_FALSE(Dlg().IsCreated());
-    EXPECT_FALSE(Dlg().m_pLedWnd);
+    EXPECT_FALSE(Shows(Window::LedTimer));
     EXPECT_EQ(env->clock.TimerCount(), 0u) << "windows destroyed, their timers with them";
     auto written = ReopenProfile();
     EXPECT_EQ(written->GetProfileInt("Daten", "Minuten", -1), 9);
@@ -221,7 +222,8 @@ TEST_F(LifecycleTest, WithNoTrayHostTheDialogShowsAndSaysWhy) {
         EXPECT_TRUE(Dlg().IsWindowVisible()) << c.says;
         EXPECT_NE(said.find(c.says), std::string::npos) << said;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-        EXPECT_TRUE(Dlg().m_bTrayIcon) << "the icon is still asked for, for a tray that comes later";
+        Click(IDC_CLOSE);
+        EXPECT_EQ(TrayDeletes(), 1u) << "the icon is still asked for, for a tray that comes later";
     }
     // With a tray host nothing is said and "start minimized" holds.
     TearDown();
@@ -250,8 +252,8 @@ TEST_F(LifecyclePageTest, ARunAskedForWhileThePagesColourDialogIsOpen) {
         PressKey(colours, Key::Escape);
     });
     ClickItem(IDC_COLOR);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
-    EXPECT_EQ(Dlg().m_pCurrentPage, &Page());
+    EXPECT_EQ(Running(), Run::Countdown);
+    EXPECT_EQ(ShownPageTemplate(), IDD_3DOPTIONSPAGE);
     Click(IDC_CLOSE);
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), 2);
 }

@@ -34,7 +34,7 @@ TEST_F(OptionsPageTest, ChoosingASoundTurnsPlaySoundOnAndPlayPlaysTheFullPathSyn
     EXPECT_EQ(env->sound.calls[0].flags, SND_FILENAME | SND_NODEFAULT);
 
     SelectTab(0);
-    const OptionsSettings& options = Dlg().m_settings.options;
+    const OptionsSettings& options = HeldSettings().options;
     EXPECT_EQ(options.strSoundWav, "/home/user/sounds/tea bell.wav");
     EXPECT_EQ(options.strSoundName, "tea bell.wav");
     EXPECT_EQ(options.nPlaySound, 0);
@@ -62,9 +62,9 @@ TEST_F(OptionsPageTest, CancellingTheFileDialogRemovesTheSound) {
     EXPECT_EQ(env->sound.calls[0].path, "");
 
     Dlg().SaveShownPageForStart();
-    EXPECT_EQ(Dlg().m_settings.options.strSoundWav, "");
-    EXPECT_EQ(Dlg().m_settings.options.nPlaySound, 0);
-    EXPECT_EQ(Dlg().m_settings.options.nSpin, 1); // not on this page
+    EXPECT_EQ(HeldSettings().options.strSoundWav, "");
+    EXPECT_EQ(HeldSettings().options.nPlaySound, 0);
+    EXPECT_EQ(HeldSettings().options.nSpin, 1); // not on this page
 }
 
 TEST_F(OptionsPageTest, SnapAndFullscreenAreEnabledExactlyWhileTheirBoxIsChecked) {
@@ -84,7 +84,7 @@ TEST_F(OptionsPageTest, SnapAndFullscreenAreEnabledExactlyWhileTheirBoxIsChecked
     EXPECT_FALSE(Enabled(IDC_FULLSCREEN));
 
     SelectTab(4);
-    const OptionsSettings& options = Dlg().m_settings.options;
+    const OptionsSettings& options = HeldSettings().options;
     EXPECT_EQ(options.nLedTimer, 0);
     EXPECT_EQ(options.nSnapLed, 1);
     EXPECT_EQ(options.n3DTimer, 0);
@@ -103,7 +103,7 @@ TEST_F(OptionsPageTest, WithoutTheOpenGlLibrariesThe3DTimerCannotBeTurnedOn) {
     EXPECT_FALSE(Checked(IDC_3D_TIMER));
     EXPECT_FALSE(Enabled(IDC_FULLSCREEN));
     SelectTab(0);
-    EXPECT_EQ(Dlg().m_settings.options.n3DTimer, 0);
+    EXPECT_EQ(HeldSettings().options.n3DTimer, 0);
 
     // The libraries go missing while the page is shown.
     env->system.openGl = true;

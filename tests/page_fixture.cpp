@@ -5,17 +5,6 @@
 
 #include <stdexcept>
 
-void PageFixture::SelectTab(int index) {
-    ClickTab(Dlg().m_tabCtrl, index);
-}
-
-CDialog& PageFixture::Page() {
-    if (!Dlg().m_pCurrentPage) {
-        throw std::runtime_error("no page is shown");
-    }
-    return *Dlg().m_pCurrentPage;
-}
-
 CWnd& PageFixture::Item(int id) {
     CWnd* item = Page().GetDlgItem(id);
     if (!item) {

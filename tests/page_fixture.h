@@ -6,10 +6,7 @@
 
 class PageFixture : public AppFixture {
 protected:
-    // Clicks the tab of the given index.
-    void SelectTab(int index);
-    // The shown page and its controls.
-    CDialog& Page();
+    // The shown page's controls.
     CWnd& Item(int id);
     std::string Text(int id) { return Item(id).GetWindowText(); }
     bool Enabled(int id) { return Item(id).IsWindowEnabled(); }

@@ -12,7 +12,7 @@ TEST_F(PauseStopTest, PausedCountdownStandsStillAndEndsLaterByThePause) {
     StartCountdown("1");
     Advance(20 * 1000);
     Click(IDC_PAUSE);
-    EXPECT_TRUE(Dlg().m_bPaused);
+    EXPECT_TRUE(Paused());
     EXPECT_EQ(ControlText(IDC_PAUSE), "Resume");
     EXPECT_EQ(StatusText(1), "Timer paused");
     EXPECT_EQ(env->tray.tip, "Timer paused");
@@ -21,12 +21,12 @@ TEST_F(PauseStopTest, PausedCountdownStandsStillAndEndsLaterByThePause) {
 
     Advance(30 * 1000);
     EXPECT_EQ(TicksCounted(), 80);
-    EXPECT_EQ(Led().m_progress.GetPos(), 20);
+    EXPECT_EQ(BarPosition(Led().m_progress), 20);
     EXPECT_EQ(Led().GetWindowText(), "Paused");
     EXPECT_TRUE(env->clock.IsRunning(Dlg(), IDT_TICK));
 
     Click(IDC_PAUSE);
-    EXPECT_FALSE(Dlg().m_bPaused);
+    EXPECT_FALSE(Paused());
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     EXPECT_EQ(StatusText(1), "Timer active"); // no exclamation mark after a resume
     EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
@@ -36,10 +36,10 @@ TEST_F(PauseStopTest, PausedCountdownStandsStillAndEndsLaterByThePause) {
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 1 minute: 00:21");
 
     Advance(38 * 1000 + 750);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     ExpectNotice();
     Ticks(1); // 40 s after the resume
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countdown);
 }
 
 TEST_F(PauseStopTest, ResumeShowsTheStatusIconOfTheStageReached) {
@@ -58,7 +58,7 @@ TEST_F(PauseStopTest, EndingAPausedCountdownLeavesNoPauseBehind) {
     StartCountdown("1");
     Click(IDC_PAUSE);
     DoubleClickTray(); // "start timer": the Start command's toggle
-    EXPECT_FALSE(Dlg().m_bPaused || Dlg().m_bTimerRunning || Dlg().m_bIconStatus);
+    EXPECT_FALSE(Paused() || Running() == Run::Countdown || TrayShowsProgress());
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     EXPECT_EQ(env->tray.tip, "Brewdial");
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
@@ -71,7 +71,7 @@ TEST_F(PauseStopTest, EndingAPausedCountdownLeavesNoPauseBehind) {
 TEST_F(PauseStopTest, PausedCountupFreezesAndCountsOnASecondAfterTheResume) {
     Start();
     StartCountup();
-    CCountupDlg* window = Dlg().m_pCountupWnd.get();
+    CCountupDlg* window = &CountupWindow();
     Advance(3500);
     Click(IDC_PAUSE);
     EXPECT_EQ(ControlText(IDC_PAUSE), "Resume");
@@ -94,7 +94,7 @@ TEST_F(PauseStopTest, PausedCountupFreezesAndCountsOnASecondAfterTheResume) {
     // Stopped while paused, the next count-up starts unpaused.
     Click(IDC_PAUSE);
     Click(IDC_STOP);
-    EXPECT_FALSE(Dlg().m_bPaused || Dlg().m_bCountupRunning);
+    EXPECT_FALSE(Paused() || Running() == Run::Countup);
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
     EXPECT_EQ(env->tray.tip, "Brewdial");
 }
@@ -102,11 +102,11 @@ TEST_F(PauseStopTest, PausedCountupFreezesAndCountsOnASecondAfterTheResume) {
 TEST_F(PauseStopTest, PauseDoesNothingToATimeOfDayAlarmOrWhenIdle) {
     Start();
     Dlg().OnPause();
-    EXPECT_FALSE(Dlg().m_bPaused);
+    EXPECT_FALSE(Paused());
     ArmAlarm("23:59");
     const size_t trayCalls = env->tray.calls.size();
     Dlg().OnPause();
-    EXPECT_FALSE(Dlg().m_bPaused);
+    EXPECT_FALSE(Paused());
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     EXPECT_EQ(StatusText(1), "Timer active!");
     EXPECT_EQ(env->tray.calls.size(), trayCalls);

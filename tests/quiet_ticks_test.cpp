@@ -24,12 +24,12 @@ protected:
     auto Seen() {
         std::string led;
         int ledPos = -1;
-        if (Dlg().m_bLedOpen) {
+        if (Shows(Window::LedTimer)) {
             led = Led().GetWindowText();
-            ledPos = Led().m_progress.GetPos();
+            ledPos = BarPosition(Led().m_progress);
         }
         return std::make_tuple(env->tray.icon, env->tray.tip, led, ledPos, StatusText(1),
-                               env->sound.calls.size(), env->modal.Pending(), Dlg().m_bTimerRunning);
+                               env->sound.calls.size(), env->modal.Pending(), Running() == Run::Countdown);
     }
 
     // Runs the countdown tick by tick to its end, each one taken when due; returns the longest
@@ -47,12 +47,12 @@ protected:
                 --quietLeft;
             }
             if (tick < totalTicks) {
-                EXPECT_EQ(Dlg().m_nTicks, tick);
+                EXPECT_EQ(TicksCounted(), tick);
                 quietLeft = QuietAhead();
                 longest = std::max(longest, quietLeft);
             }
         }
-        EXPECT_FALSE(Dlg().m_bTimerRunning); // ended at the last counted tick, on time
+        EXPECT_NE(Running(), Run::Countdown); // ended at the last counted tick, on time
         return longest;
     }
 };
@@ -99,12 +99,12 @@ TEST_F(QuietTicksTest, APausedRunIsAllQuietAndAnOpen3DTimerNeverIs) {
     EXPECT_EQ(Dlg().m_nTicks, 5); // the ticks of the pause came first, and did not count
     EXPECT_EQ(QuietAhead(), 2u);  // ticks 6 and 7; 8 moves the LED-Timer
     Ticks(3);
-    EXPECT_EQ(Led().m_progress.GetPos(), 2);
+    EXPECT_EQ(BarPosition(Led().m_progress), 2);
 
     // An open 3D-Timer turns its disk with every tick.
-    Dlg().m_settings.options.n3DTimer = 1;
+    HeldSettings().options.n3DTimer = 1;
     CommandFromTray(ID_QUICKTIMER1);
-    ASSERT_TRUE(Dlg().m_b3DOpen);
+    ASSERT_TRUE(Shows(Window::Timer3D));
     for (int tick = 1; tick <= 5; ++tick) {
         Ticks(1);
         EXPECT_EQ(QuietAhead(), 0u) << tick;
@@ -137,7 +137,7 @@ TEST_F(QuietTicksTest, ARunEndsOnTimeWhateverTheUserShowsHidesOrPauses) {
                             ticksAtEnd = Dlg().m_nTicks;
                         });
                         StartCountdown("2");
-                        ASSERT_EQ(Dlg().m_b3DOpen, threeD == 1);
+                        ASSERT_EQ(Shows(Window::Timer3D), threeD == 1);
                         // Moments a quarter second does not divide, in a quiet stretch.
                         Advance(10 * 1000 + 130);
                         if (dialog == Dialog::HiddenThenShown) {
@@ -181,8 +181,8 @@ TEST_F(QuietTicksTest, ACountUpShowsTheSecondsThatPassedWhateverTheUserShowsOrHi
     Advance(20 * 1000 + 70);
     CloseBox(Dlg());
     Advance(31 * 1000);
-    ASSERT_TRUE(Dlg().m_pCountupWnd);
-    EXPECT_EQ(Dlg().m_pCountupWnd->GetDlgItem(IDC_COUNT_TIME)->GetWindowText(), "00:01:01");
+    ASSERT_TRUE(Shows(Window::Countup));
+    EXPECT_EQ(CountupWindow().GetDlgItem(IDC_COUNT_TIME)->GetWindowText(), "00:01:01");
 }
 
 } // namespace

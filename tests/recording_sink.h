@@ -4,6 +4,7 @@
 // pushing past the 32 matrices a model-view stack is sure to hold, non-finite numbers and a
 // rotation about no axis: each fails the running test. A frame that does not end throws.
 #include "gl3d/drawing_sink.h"
+#include "tests/settings_equality.h"
 
 #include <array>
 #include <ostream>

@@ -21,10 +21,6 @@ void RunFixture::EditTimerInput(const std::function<void(TimerSettings&)>& edit)
     SelectTab(0);
 }
 
-void RunFixture::SelectTab(int index) {
-    ClickTab(Dlg().m_tabCtrl, index);
-}
-
 void RunFixture::StartCountdown(const std::string& minutes) {
     EditTimerInput([&](TimerSettings& timer) {
         timer.nMode = 1;
@@ -44,8 +40,7 @@ void RunFixture::ArmAlarm(const std::string& time) {
 
 // The Timer page opens with an empty alarm time: the user types it there.
 void RunFixture::TypeAlarmTime(const std::string& time) {
-    CDialog* page = Dlg().m_pCurrentPage;
-    if (CWnd* edit = page ? page->GetDlgItem(kAlarmTimeEdit) : nullptr) {
+    if (CWnd* edit = Page().GetDlgItem(kAlarmTimeEdit)) {
         TypeText(*edit, time);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The program started with chosen options, with verbs for runs: start, tick, the alarm notice.
+#include "indicators/countup_dlg.h"
 #include "indicators/led_timer_dlg.h"
 #include "tests/app_fixture.h"
 
@@ -25,13 +26,11 @@ protected:
     void ExpectNotice(std::function<void(CDialog&)> whileOpen = {});
     static std::string NoticeText(CDialog& notice);
     CLedTimerDlg& Led() { return *Dlg().m_pLedWnd; }
+    CCountupDlg& CountupWindow() { return *Dlg().m_pCountupWnd; }
     bool IdleButtons();
     bool RunButtons();
     // Moves a window so that its top-left corner is at (x, y) and returns its rectangle there.
     static CRect MoveTo(CWnd& wnd, int x, int y);
     // Where a window's top-left corner is.
     static std::pair<int, int> Place(const CWnd& wnd);
-
-private:
-    void SelectTab(int index);
 };

@@ -2,6 +2,7 @@
 #include "platform/profile/qt_profile_store.h"
 #include "settings/profile_table.h"
 #include "settings/settings.h"
+#include "tests/settings_equality.h"
 
 #include "tests/temp_folder.h"
 

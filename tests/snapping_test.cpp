@@ -44,7 +44,7 @@ TEST_F(SnappingTest, CountupOpenedNearTheTopWaitsForThePointerOrADrag) {
     Profile().WriteProfileInt("Daten", "PosCountY", 5);
     Start();
     StartCountup();
-    CCountupDlg& window = *Dlg().m_pCountupWnd;
+    CCountupDlg& window = CountupWindow();
     DeliverWindowSystemEvents();
     Advance(1000);
     EXPECT_EQ(Place(window), std::make_pair(500, 5));

@@ -11,8 +11,8 @@ constexpr int kCycles = 1000;
 class SoakTest : public RunFixture {
 protected:
     void ExpectIdleAsAtStart(const char* after) {
-        EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bCountupRunning || Dlg().m_bAlarmArmed) << after;
-        EXPECT_FALSE(Dlg().m_pLedWnd || Dlg().m_pCountupWnd) << after;
+        EXPECT_EQ(Running(), Run::None) << after;
+        EXPECT_FALSE(Shows(Window::LedTimer) || Shows(Window::Countup)) << after;
         EXPECT_EQ(env->clock.TimerCount(), 1u) << after << ": only the clock";
         EXPECT_EQ(LiveWidgetCount(), m_widgets) << after;
         EXPECT_EQ(env->tray.tip, "Brewdial") << after;

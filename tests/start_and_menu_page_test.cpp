@@ -31,7 +31,7 @@ TEST_F(StartPageTest, StartAndStayMinimizedDisablesTheOtherStartOptionsKeepingTh
     ClickItem(IDC_CLOSE_AFTER_ALARM);
 
     Dlg().SaveShownPageForStart();
-    const StartSettings& start = Dlg().m_settings.start;
+    const StartSettings& start = HeldSettings().start;
     EXPECT_EQ(start.nStartStayMinimized, 1);
     EXPECT_EQ(start.nStartMinimized, 1);
     EXPECT_EQ(start.nMinimizeAfterStart, 1); // disabled, still written
@@ -59,7 +59,7 @@ TEST_F(MenuPageTest, ShowsTheQuickTimersAndStoresWhatIsTypedUnchecked) {
     ReplaceText(Item(IDC_MENU2_TEXT), longCaption);
 
     Restart();
-    const MenuSettings& menu = Dlg().m_settings.menu;
+    const MenuSettings& menu = HeldSettings().menu;
     EXPECT_EQ(menu.strMenuMinutes[0], "10");
     EXPECT_EQ(menu.strMenuMinutes[1], "");
     EXPECT_EQ(menu.strMenuText[2], "");

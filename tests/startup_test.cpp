@@ -21,7 +21,6 @@ TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
     EXPECT_EQ(env->tray.callbackMessage, WM_TRAYNOTIFY);
     EXPECT_EQ(env->tray.id, kTrayIconId);
-    EXPECT_TRUE(Dlg().m_bTrayIcon);
     EXPECT_EQ(app->RegistryKey(), "Quorvane");
 
     EXPECT_EQ(StatusText(0), "7:05");
@@ -29,12 +28,9 @@ TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
     EXPECT_TRUE(env->clock.IsMinuteTimer(Dlg(), IDT_CLOCK)); // the clock wakes at 7:06:00
     EXPECT_EQ(env->clock.DueIn(Dlg(), IDT_CLOCK), 30 * 1000);
 
-    ASSERT_EQ(Dlg().m_tabCtrl.GetItemCount(), 5);
-    const char* tabs[] = {"Timer", "Options", "Start/Tray", "Menu", "3D Options"};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(Dlg().m_tabCtrl.GetItemText(i), tabs[i]);
-    }
-    EXPECT_EQ(Dlg().m_tabCtrl.GetCurSel(), 0);
+    EXPECT_EQ(TabTexts(Tabs()),
+              (std::vector<std::string>{"Timer", "Options", "Start/Tray", "Menu", "3D Options"}));
+    EXPECT_EQ(Tabs().GetCurSel(), 0);
 
     EXPECT_TRUE(ControlVisible(IDC_START));
     EXPECT_TRUE(ControlVisible(IDC_CLOSE));
@@ -53,8 +49,9 @@ TEST_F(StartupTest, FirstRunShowsTheDialogWithTrayIconStatusBarAndTabs) {
     });
     RightClick(Dlg(), CPoint{1, 1}); // the system menu, on the dialog's background
 
-    EXPECT_TRUE(Dlg().m_bInactive);
-    EXPECT_FALSE(Dlg().m_bPaused || Dlg().m_bAlarmArmed || Dlg().m_bTimerRunning || Dlg().m_bCountupRunning);
+    EXPECT_TRUE(TimerPageOpen());
+    EXPECT_EQ(Running(), Run::None);
+    EXPECT_FALSE(Paused());
 }
 
 TEST_F(StartupTest, StartMinimizedOptionsKeepTheDialogHidden) {
@@ -142,8 +139,8 @@ TEST_F(StartupTest, StoredSettingsSurviveARestart) {
     Profile().WriteProfileString("Daten", "Soundwav", "/tmp/a b.wav");
     Profile().WriteProfileInt("Daten", "links", 640);
     Start();
-    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "7");
-    EXPECT_EQ(Dlg().m_settings.nLedLeft, 640);
+    EXPECT_EQ(HeldSettings().timer.strMinutes, "7");
+    EXPECT_EQ(HeldSettings().nLedLeft, 640);
     Click(IDC_CLOSE);
 
     auto written = ReopenProfile();

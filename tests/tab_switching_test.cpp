@@ -15,19 +15,11 @@ namespace {
 
 class TabSwitchingTest : public PageFixture {
 protected:
-    // Exactly the typed pointer of the tab is set, and it is the shown page.
+    // The page of the tab shows; none for a tab outside the five.
     void ExpectOnlyPageOfTab(int tab) {
-        const CDialog* pages[] = {Dlg().m_pTimerPage.get(), Dlg().m_pOptionsPage.get(),
-                                  Dlg().m_pStartPage.get(), Dlg().m_pMenuPage.get(),
-                                  Dlg().m_p3DOptionsPage.get()};
-        for (int i = 0; i < 5; ++i) {
-            if (i == tab) {
-                EXPECT_EQ(pages[i], Dlg().m_pCurrentPage) << "tab " << tab;
-                EXPECT_NE(pages[i], nullptr) << "tab " << tab;
-            } else {
-                EXPECT_EQ(pages[i], nullptr) << "tab " << tab << ", page " << i;
-            }
-        }
+        const int templates[] = {IDD_TIMERPAGE, IDD_OPTIONSPAGE, IDD_STARTPAGE, IDD_MENUPAGE,
+                                 IDD_3DOPTIONSPAGE};
+        EXPECT_EQ(ShownPageTemplate(), tab >= 0 && tab < 5 ? templates[tab] : 0) << "tab " << tab;
     }
 
     // One edit on every page, by the user's own input.
@@ -118,21 +110,21 @@ TEST_F(TabSwitchingTest, ValuesSurviveSwitchingBetweenAnyTwoTabsExceptTheAlarmTi
             }
         }
     }
-    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "12");
-    EXPECT_EQ(Dlg().m_settings.menu.strMenuText[1], "Tee");
-    EXPECT_EQ(Dlg().m_settings.disk3D.nDiskType, 3);
+    EXPECT_EQ(HeldSettings().timer.strMinutes, "12");
+    EXPECT_EQ(HeldSettings().menu.strMenuText[1], "Tee");
+    EXPECT_EQ(HeldSettings().disk3D.nDiskType, 3);
 
     // The alarm time is typed afresh on every visit; the settings keep it until the page is read.
     SelectTab(0);
     ClickItem(IDC_MODE_TIME);
     TypeText(Item(IDC_ALARMTIME), "07:30");
     SelectTab(3);
-    EXPECT_EQ(Dlg().m_settings.timer.strAlarmTime, "07:30");
+    EXPECT_EQ(HeldSettings().timer.strAlarmTime, "07:30");
     SelectTab(0);
     EXPECT_EQ(Text(IDC_ALARMTIME), "");
-    EXPECT_EQ(Dlg().m_settings.timer.strAlarmTime, "07:30");
+    EXPECT_EQ(HeldSettings().timer.strAlarmTime, "07:30");
     SelectTab(1);
-    EXPECT_EQ(Dlg().m_settings.timer.strAlarmTime, "");
+    EXPECT_EQ(HeldSettings().timer.strAlarmTime, "");
 }
 
 TEST_F(TabSwitchingTest, EditsSurviveATabSwitchAndARestartThroughClose) {
@@ -153,22 +145,22 @@ TEST_F(TabSwitchingTest, StartUsesTheShownPageAndTheValuesOthersWroteBack) {
     ReplaceText(Item(IDC_MINUTES), "12");
     SelectTab(1);
     ClickItem(IDC_LED_TIMER);
-    EXPECT_EQ(Dlg().m_settings.options.nLedTimer, 0);
+    EXPECT_EQ(HeldSettings().options.nLedTimer, 0);
     Dlg().SaveShownPageForStart();
-    EXPECT_EQ(Dlg().m_settings.timer.nMode, 1);
-    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "12");
-    EXPECT_EQ(Dlg().m_settings.options.nLedTimer, 1);
+    EXPECT_EQ(HeldSettings().timer.nMode, 1);
+    EXPECT_EQ(HeldSettings().timer.strMinutes, "12");
+    EXPECT_EQ(HeldSettings().options.nLedTimer, 1);
     ExpectOnlyPageOfTab(1); // the page stays open
 
     SelectTab(4);
     PressKeyIn(Item(IDC_SKIP), Key::Up);
     Dlg().SaveShownPageForStart();
-    EXPECT_EQ(Dlg().m_settings.disk3D.strSkip, "2");
+    EXPECT_EQ(HeldSettings().disk3D.strSkip, "2");
 
     SelectTab(3); // the Menu page is not asked at a start
     ReplaceText(Item(IDC_MENU1_TEXT), "Kurz");
     Dlg().SaveShownPageForStart();
-    EXPECT_EQ(Dlg().m_settings.menu.strMenuText[0], "1 Minute");
+    EXPECT_EQ(HeldSettings().menu.strMenuText[0], "1 Minute");
 }
 
 TEST_F(TabSwitchingTest, CloseBoxKeepsAnEditOfTheShownPageExceptOn3DOptions) {
@@ -177,8 +169,8 @@ TEST_F(TabSwitchingTest, CloseBoxKeepsAnEditOfTheShownPageExceptOn3DOptions) {
     ReplaceText(Item(IDC_MINUTES), "9");
     CloseBox(Dlg());
     EXPECT_FALSE(Dlg().IsWindowVisible());
-    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "9");
-    EXPECT_EQ(Dlg().m_settings.timer.nMode, 1);
+    EXPECT_EQ(HeldSettings().timer.strMinutes, "9");
+    EXPECT_EQ(HeldSettings().timer.nMode, 1);
     ExpectOnlyPageOfTab(0);
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Minuten", -1), -1); // hiding writes nothing
 
@@ -186,13 +178,13 @@ TEST_F(TabSwitchingTest, CloseBoxKeepsAnEditOfTheShownPageExceptOn3DOptions) {
     SelectTab(3);
     ReplaceText(Item(IDC_MENU1_TEXT), "Kurz");
     CloseBox(Dlg());
-    EXPECT_EQ(Dlg().m_settings.menu.strMenuText[0], "Kurz");
+    EXPECT_EQ(HeldSettings().menu.strMenuText[0], "Kurz");
 
     DoubleClickTray();
     SelectTab(4);
     PressKeyIn(Item(IDC_PARTS), Key::Up);
     CloseBox(Dlg());
-    EXPECT_EQ(Dlg().m_settings.disk3D.strParts, "50");
+    EXPECT_EQ(HeldSettings().disk3D.strParts, "50");
 
     DoubleClickTray();
     Click(IDC_CLOSE); // the page is destroyed and written back before the profile
@@ -204,11 +196,10 @@ TEST_F(TabSwitchingTest, ASelectionOutsideTheFiveTabsLeavesNoPage) {
     Start();
     ClickItem(IDC_MODE_TIMER);
     ReplaceText(Item(IDC_MINUTES), "7");
-    Dlg().m_tabCtrl.InsertItem(5, "+"); // short enough to fit beside the five
+    Tabs().InsertItem(5, "+"); // short enough to fit beside the five
     SelectTab(5);
-    EXPECT_EQ(Dlg().m_pCurrentPage, nullptr);
     ExpectOnlyPageOfTab(-1);
-    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "7");
+    EXPECT_EQ(HeldSettings().timer.strMinutes, "7");
     Dlg().SaveShownPageForStart();
     CloseBox(Dlg());
     DoubleClickTray();

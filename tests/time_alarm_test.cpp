@@ -13,15 +13,14 @@ TEST_F(TimeAlarmTest, FiresOnTheFirstClockTickThatReadsTheAlarmTime) {
     EditTimerInput([](TimerSettings& timer) { timer.strMessage = "Aufstehen"; });
     ArmAlarm("07:5");
     Advance(89 * 1000); // 7:04:59
-    EXPECT_TRUE(Dlg().m_bAlarmArmed);
+    EXPECT_EQ(Running(), Run::Alarm);
 
     int notices = 0;
     ExpectNotice([&](CDialog& notice) {
         ++notices;
         EXPECT_EQ(NoticeText(notice), "Aufstehen");
         EXPECT_EQ(StatusText(0), "7:05");
-        EXPECT_FALSE(Dlg().m_bAlarmArmed);
-        EXPECT_TRUE(Dlg().m_bInactive);
+        EXPECT_TRUE(RunSettled());
         // The clock ticks on through the whole minute while the notice is open.
         Advance(2 * 60 * 1000);
         EXPECT_EQ(StatusText(0), "7:07");
@@ -40,11 +39,11 @@ TEST_F(TimeAlarmTest, AMissedMinuteWaitsForTheSameTimeTomorrow) {
     ArmAlarm("7:05");
     env->clock.SetTimeOfDay(7, 6, 0); // the machine slept through the whole minute
     Advance(1000);
-    EXPECT_TRUE(Dlg().m_bAlarmArmed);
+    EXPECT_EQ(Running(), Run::Alarm);
     env->clock.SetTimeOfDay(7, 4, 59); // the next day
     ExpectNotice();
     Advance(1000);
-    EXPECT_FALSE(Dlg().m_bAlarmArmed);
+    EXPECT_NE(Running(), Run::Alarm);
 }
 
 TEST_F(TimeAlarmTest, TheCurrentMinuteFiresWithinASecond) {
@@ -53,9 +52,9 @@ TEST_F(TimeAlarmTest, TheCurrentMinuteFiresWithinASecond) {
     ArmAlarm("12:");
     ExpectNotice();
     Advance(999); // the clock tick is not due yet
-    EXPECT_TRUE(Dlg().m_bAlarmArmed);
+    EXPECT_EQ(Running(), Run::Alarm);
     Advance(1);
-    EXPECT_FALSE(Dlg().m_bAlarmArmed);
+    EXPECT_NE(Running(), Run::Alarm);
 }
 
 TEST_F(TimeAlarmTest, RestoresTheDialogEvenWithStartAndStayMinimized) {
@@ -72,8 +71,8 @@ TEST_F(TimeAlarmTest, RestoresTheDialogEvenWithStartAndStayMinimized) {
 TEST_F(TimeAlarmTest, CloseAfterAlarmShowsTheNoticeThenSavesAndEnds) {
     env->clock.SetTimeOfDay(9, 59, 59);
     StartWith({{"Ende", 1}, {"Sound", 1}});
-    Dlg().m_settings.options.strSoundName = "Wecker";
-    Dlg().m_settings.options.strSoundWav = "/tmp/wecker.wav";
+    HeldSettings().options.strSoundName = "Wecker";
+    HeldSettings().options.strSoundWav = "/tmp/wecker.wav";
     ArmAlarm("10:00");
     EXPECT_EQ(env->sound.prepared, 1); // made ready as the alarm is armed
     bool endedWhileOpen = true;
@@ -97,13 +96,13 @@ TEST_F(TimeAlarmTest, CountupStartedInsideTheNoticeGoesOn) {
     ExpectNotice([&](CDialog&) { CommandFromTray(ID_MENU_COUNTUP); });
     Advance(1000);
     EXPECT_FALSE(Ended());
-    ASSERT_TRUE(Dlg().m_bCountupRunning);
+    ASSERT_EQ(Running(), Run::Countup);
     EXPECT_FALSE(Dlg().IsWindowVisible());
     EXPECT_TRUE(RunButtons());
     EXPECT_EQ(ControlText(IDC_START), "Stop Countup");
     EXPECT_EQ(StatusText(1), "Countup running");
     Advance(5000);
-    EXPECT_EQ(Dlg().m_pCountupWnd->m_strTime, "00:00:05");
+    EXPECT_EQ(CountupTime(), "00:00:05");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "gl3d/timer_3d_wnd.h"
 #include "res/resource.h"
 #include "tests/run_fixture.h"
+#include "tests/settings_equality.h"
 
 #include <functional>
 
@@ -10,9 +11,9 @@ namespace {
 
 class Timer3DHooksTest : public RunFixture {
 protected:
-    C3DTimerWnd& Wnd() { return *Dlg().m_p3DWnd; }
-    bool Open() { return Dlg().m_b3DOpen && Dlg().m_p3DWnd != nullptr; }
-    bool Closed() { return !Dlg().m_b3DOpen && Dlg().m_p3DWnd == nullptr; }
+    C3DTimerWnd& Wnd() { return Timer3DWindow(); }
+    bool Open() { return Shows(Window::Timer3D); }
+    bool Closed() { return !Shows(Window::Timer3D); }
 };
 
 TEST_F(Timer3DHooksTest, OpensWithTheRunsTitleAndTheDiskSettings) {
@@ -35,7 +36,7 @@ TEST_F(Timer3DHooksTest, OpensWithTheRunsTitleAndTheDiskSettings) {
     EXPECT_EQ(wnd.m_bSpinZ, 1);
     EXPECT_EQ(wnd.m_bLight, 1);
     EXPECT_EQ(wnd.m_nDiskType, 3);
-    const Disk3DSettings& disk = Dlg().m_settings.disk3D;
+    const Disk3DSettings& disk = HeldSettings().disk3D;
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(wnd.m_colMulti[i], disk.colMulti[i]) << i;
     }
@@ -129,7 +130,7 @@ TEST_F(Timer3DHooksTest, EveryWayOfEndingOrReplacingTheRunClosesIt) {
 
     CommandFromTray(ID_MENU_COUNTUP);
     EXPECT_TRUE(Closed()) << "Countup";
-    EXPECT_TRUE(Dlg().m_bCountupRunning);
+    EXPECT_EQ(Running(), Run::Countup);
 }
 
 } // namespace
@@ -149,8 +150,8 @@ protected:
 
 TEST_F(Timer3DStartInterruptedTest, StopTimerInsideTheBoxLeavesNoWindowNorTickBehind) {
     StartFullScreen([&] { CommandFromTray(ID_MENU_STOP); });
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
-    EXPECT_FALSE(Dlg().m_b3DOpen || Dlg().m_p3DWnd || Dlg().m_bLedOpen || Dlg().m_bIconStatus);
+    EXPECT_NE(Running(), Run::Countdown);
+    EXPECT_FALSE(Shows(Window::Timer3D) || Shows(Window::LedTimer) || TrayShowsProgress());
     EXPECT_FALSE(env->clock.IsRunning(Dlg(), IDT_TICK));
     EXPECT_EQ(env->tray.tip, "Brewdial");
     EXPECT_EQ(env->tray.icon, IDR_MAINFRAME);
@@ -162,20 +163,20 @@ TEST_F(Timer3DStartInterruptedTest, AQuickTimerInsideTheBoxIsTheRunThatGoesOn) {
         env->modal.ExpectMessageBox(); // the quick timer's own 3D-Timer says the same
         CommandFromTray(ID_QUICKTIMER2);
     });
-    ASSERT_TRUE(Dlg().m_bTimerRunning);
+    ASSERT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->tray.tip, "Timer set to: 3 minutes");
-    EXPECT_EQ(Dlg().m_nTotalTicks, 3 * 240);
-    ASSERT_TRUE(Dlg().m_p3DWnd);
-    EXPECT_EQ(Dlg().m_p3DWnd->GetWindowText(), "3D-Timer (3 minutes)");
+    EXPECT_EQ(CountdownTicks(), 3 * 240);
+    ASSERT_TRUE(Shows(Window::Timer3D));
+    EXPECT_EQ(Timer3DWindow().GetWindowText(), "3D-Timer (3 minutes)");
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 3 minutes");
     Ticks(4);
-    EXPECT_EQ(Dlg().m_p3DWnd->GetWindowText(), "3D-Timer (3 minutes): 00:01");
+    EXPECT_EQ(Timer3DWindow().GetWindowText(), "3D-Timer (3 minutes): 00:01");
 }
 
 TEST_F(Timer3DStartInterruptedTest, ExitInsideTheBoxEndsTheProgramAndStartsNothingMore) {
     StartFullScreen([&] { CommandFromTray(ID_MENU_EXIT); });
     EXPECT_TRUE(Ended());
-    EXPECT_FALSE(Dlg().m_bLedOpen || Dlg().m_p3DWnd);
+    EXPECT_FALSE(Shows(Window::LedTimer) || Shows(Window::Timer3D));
     EXPECT_EQ(env->clock.TimerCount(), 0u);
 }
 

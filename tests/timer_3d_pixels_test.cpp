@@ -68,7 +68,7 @@ protected:
         app = std::make_unique<CTimerApp>(*services, env->loop);
     }
 
-    C3DTimerWnd& Wnd() { return *Dlg().m_p3DWnd; }
+    C3DTimerWnd& Wnd() { return Timer3DWindow(); }
 
     HeadlessRendering gl;
     std::unique_ptr<Services> services;
@@ -109,7 +109,7 @@ TEST_F(Timer3DPixelsTest, TheDiskSpinsFrameByFrameOnlyAboutItsChosenAxes) {
     })) << "no spin: the same frame again";
     Click(IDC_STOP);
 
-    Dlg().m_settings.disk3D.nSpinY = 1;
+    HeldSettings().disk3D.nSpinY = 1;
     Click(IDC_START);
     Advance(50);
     const std::vector<Rgb8> before = gl.shown;

@@ -24,9 +24,9 @@ bool Same(const DEVMODE& a, const DEVMODE& b) {
 
 class Timer3DWindowTest : public RunFixture {
 protected:
-    C3DTimerWnd& Wnd() { return *Dlg().m_p3DWnd; }
+    C3DTimerWnd& Wnd() { return Timer3DWindow(); }
     CRect Stored() {
-        const Settings& s = Dlg().m_settings;
+        const Settings& s = HeldSettings();
         return CRect{s.n3DLeft, s.n3DTop, s.n3DRight, s.n3DBottom};
     }
     // The last message box shown, with its text, caption and type.
@@ -42,7 +42,7 @@ protected:
 TEST_F(Timer3DWindowTest, OpensOnTopAtTheStoredRectangleWithoutATaskBarButton) {
     StartWith({{"3D", 1}, {"linksW", 200}, {"obenW", 150}, {"rechtsW", 520}, {"untenW", 390}});
     StartCountdown("1");
-    ASSERT_TRUE(Dlg().m_b3DOpen);
+    ASSERT_TRUE(Shows(Window::Timer3D));
     C3DTimerWnd& wnd = Wnd();
     EXPECT_TRUE(wnd.IsWindowVisible());
     EXPECT_EQ(wnd.GetWindowText(), "3D-Timer (1 minute)");
@@ -98,7 +98,7 @@ TEST_F(Timer3DWindowTest, ClosingTheWindowKeepsItsPlaceOnlyInTheWindowedMode) {
     StartCountdown("1");
     Wnd().SetWindowPos(true, 300, 200); // the user moves it
     Click(IDC_STOP);
-    EXPECT_FALSE(Dlg().m_b3DOpen);
+    EXPECT_FALSE(Shows(Window::Timer3D));
     EXPECT_EQ(Stored(), (CRect{300, 200, 400, 300}));
     Click(IDC_CLOSE);
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "linksW", 0), 300);
@@ -233,7 +233,7 @@ TEST_F(Timer3DWindowTest, TheWindowNeverClosesItself) {
     StartCountdown("1");
     CloseBox(Wnd());
     ProcessDeferredDeletes();
-    EXPECT_TRUE(Dlg().m_b3DOpen);
+    EXPECT_TRUE(Shows(Window::Timer3D));
     EXPECT_TRUE(Wnd().IsWindowVisible());
 }
 
@@ -246,15 +246,14 @@ TEST_F(Timer3DWindowTest, WithoutADeviceContextItSaysFehlerAndStaysUndrawnUntilT
     EXPECT_EQ(LastBox().text, "Fehler");
     EXPECT_EQ(LastBox().caption, "Brewdial");
     EXPECT_EQ(LastBox().type, MB_OK);
-    ASSERT_TRUE(Dlg().m_b3DOpen);
+    ASSERT_TRUE(Shows(Window::Timer3D));
     EXPECT_TRUE(Wnd().IsWindowVisible());
     EXPECT_FALSE(env->clock.IsRunning(Wnd(), C3DTimerWnd::IDT_FRAME));
     Ticks(4);
     EXPECT_EQ(Wnd().GetWindowText(), "3D-Timer (1 minute): 00:01");
     ExpectNotice();
     Ticks(236);
-    EXPECT_FALSE(Dlg().m_b3DOpen);
-    EXPECT_EQ(Dlg().m_p3DWnd, nullptr);
+    EXPECT_FALSE(Shows(Window::Timer3D));
 }
 
 TEST_F(Timer3DWindowTest, AContextThatCannotBeMadeLeavesTheWindowUndrawnWithoutAWord) {
@@ -268,7 +267,7 @@ TEST_F(Timer3DWindowTest, AContextThatCannotBeMadeLeavesTheWindowUndrawnWithoutA
     PressKey(Wnd(), Key::Escape); // and it still switches
     EXPECT_EQ(Wnd().m_bFullscreen, 0);
     Click(IDC_STOP);
-    EXPECT_FALSE(Dlg().m_b3DOpen);
+    EXPECT_FALSE(Shows(Window::Timer3D));
 }
 
 TEST_F(Timer3DWindowTest, ProgramEndingInTheFullScreenGivesTheDisplayModeBack) {

@@ -66,7 +66,7 @@ TEST_F(TimerPageTest, RadioClicksSwitchTheModeControlsAndLeavingStoresTheMode) {
     EXPECT_EQ(ModeControls(), kTimeColumn);
     ClickItem(IDC_MODE_COUNTUP);
     SelectTab(1);
-    EXPECT_EQ(Dlg().m_settings.timer.nMode, 2);
+    EXPECT_EQ(HeldSettings().timer.nMode, 2);
 }
 
 TEST_F(TimerPageTest, EditsKeepTheirLimitsWhateverIsTypedOrPasted) {
@@ -137,19 +137,19 @@ TEST_F(TimerPageTest, StoredTextsBeyondTheLimitsAreKeptUntilEdited) {
     TypeText(Item(IDC_MESSAGE), "z");
     EXPECT_EQ(Text(IDC_MESSAGE), std::string(70, 'q'));
     SelectTab(1);
-    EXPECT_EQ(Dlg().m_settings.timer.strMinutes, "120");
-    EXPECT_EQ(Dlg().m_settings.timer.strMessage, longMessage);
+    EXPECT_EQ(HeldSettings().timer.strMinutes, "120");
+    EXPECT_EQ(HeldSettings().timer.strMessage, longMessage);
 
     SelectTab(0);
     EXPECT_EQ(Text(IDC_MESSAGE), std::string(70, 'q'));
     ReplaceText(Item(IDC_MESSAGE), std::string(69, 'q'));
     SelectTab(1);
-    EXPECT_EQ(Dlg().m_settings.timer.strMessage, std::string(69, 'q'));
+    EXPECT_EQ(HeldSettings().timer.strMessage, std::string(69, 'q'));
     // Edited back to what was first shown, it is that text now.
     SelectTab(0);
     ReplaceText(Item(IDC_MESSAGE), std::string(70, 'q'));
     SelectTab(1);
-    EXPECT_EQ(Dlg().m_settings.timer.strMessage, std::string(70, 'q'));
+    EXPECT_EQ(HeldSettings().timer.strMessage, std::string(70, 'q'));
 }
 
 TEST_F(TimerPageTest, UpDownStepsTheMinutesBetween1And25) {
@@ -213,8 +213,8 @@ TEST_F(TimerPageTest, ARunningTimerLocksTheInputsAndItsEndFreesThoseOfTheMode) {
 TEST_F(TimerPageTest, ReloadShowsTheSettingsModeAndMinutesOverUnreadTyping) {
     Start();
     ReplaceText(Item(IDC_MESSAGE), "typed");
-    Dlg().m_settings.timer.nMode = 1;
-    Dlg().m_settings.timer.strMinutes = "3";
+    HeldSettings().timer.nMode = 1;
+    HeldSettings().timer.strMinutes = "3";
     Dlg().m_pTimerPage->ReloadModeAndMinutes();
     EXPECT_EQ(CheckedRadios(), "010");
     EXPECT_EQ(Text(IDC_MINUTES), "3");

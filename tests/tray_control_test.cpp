@@ -73,15 +73,15 @@ TEST_F(TrayControlTest, ThePopupFollowsTheRunStateEveryTimeItOpens) {
     ArmAlarm("9:00");
     EXPECT_EQ(Popup(), kIdleMenu); // an alarm at a time of day cannot pause
     ChooseFromPopup(ID_MENU_STOP);
-    EXPECT_FALSE(Dlg().m_bAlarmArmed);
+    EXPECT_NE(Running(), Run::Alarm);
 
     StartCountdown("5");
     EXPECT_EQ(Popup(), kRunningMenu);
     ChooseFromPopup(ID_MENU_PAUSE);
-    EXPECT_TRUE(Dlg().m_bPaused);
+    EXPECT_TRUE(Paused());
     EXPECT_EQ(Popup(), kPausedMenu);
     ChooseFromPopup(ID_MENU_PAUSE); // "Resume"
-    EXPECT_FALSE(Dlg().m_bPaused);
+    EXPECT_FALSE(Paused());
     EXPECT_EQ(StatusText(1), "Timer active");
 
     ChooseFromPopup(ID_MENU_COUNTUP);
@@ -98,7 +98,7 @@ TEST_F(TrayControlTest, AStatusNotifierHostsMenuCarriesTheCommandsAndItsClickIsT
     StartWith({{"Start", 1}});
     EXPECT_FALSE(Dlg().IsWindowVisible());
     env->tray.ChooseFromExportedMenu(ID_QUICKTIMER1);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
     EXPECT_EQ(Describe(env->tray.ExportedMenu()), kRunningMenu);
     env->tray.ChooseFromExportedMenu(ID_MENU_PAUSE);
@@ -115,51 +115,51 @@ TEST_F(TrayControlTest, UnsavedCaptionsOfTheShownMenuPageShowInThePopupAndTheirM
         TearDown();
         SetUp();
         Start();
-        ClickTab(Dlg().m_tabCtrl, 3);
-        CDialog& page = *Dlg().m_pCurrentPage;
+        SelectTab(3);
+        CDialog& page = Page();
         ReplaceText(*page.GetDlgItem(IDC_MENU2_TEXT), "Tee");
         ReplaceText(*page.GetDlgItem(IDC_MENU2_MINUTES), "4");
         const std::string shown = exported ? Describe(env->tray.ExportedMenu()) : Popup();
         EXPECT_EQ(shown, "1 Minute|Tee|5 Minuten|-|Stop Timer|[Pause]|Countup|-|Maximize|Exit");
-        EXPECT_EQ(Dlg().m_settings.menu.strMenuText[1], "3 Minuten");
+        EXPECT_EQ(HeldSettings().menu.strMenuText[1], "3 Minuten");
         exported ? env->tray.ChooseFromExportedMenu(ID_QUICKTIMER2) : ChooseFromPopup(ID_QUICKTIMER2);
         EXPECT_EQ(env->tray.tip, "Timer set to: 4 minutes");
-        EXPECT_EQ(Dlg().m_settings.menu.strMenuText[1], "Tee");
+        EXPECT_EQ(HeldSettings().menu.strMenuText[1], "Tee");
     }
 }
 
 TEST_F(TrayControlTest, AQuickTimerReplacesWhateverRunsWithAFreshUnpausedCountdown) {
     StartWith({{"LED-timer", 1}, {"DisplayIcon", 1}});
     ChooseFromPopup(ID_QUICKTIMER1); // from idle
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
-    EXPECT_EQ(Dlg().m_nTotalTicks, 240);
+    EXPECT_EQ(CountdownTicks(), 240);
 
     Advance(30 * 1000);
     ChooseFromPopup(ID_QUICKTIMER3); // over a running countdown: its windows reopen, full time
     EXPECT_EQ(TicksCounted(), 0);
-    EXPECT_EQ(Dlg().m_nTotalTicks, 5 * 240);
-    ASSERT_TRUE(Dlg().m_pLedWnd);
+    EXPECT_EQ(CountdownTicks(), 5 * 240);
+    ASSERT_TRUE(Shows(Window::LedTimer));
     // A new window (the old one's address may well be reused): its clock starts again.
     EXPECT_EQ(Led().m_nElapsedSec, 0);
     EXPECT_EQ(Led().GetWindowText(), "Timer set to: 5 minutes");
-    EXPECT_EQ(Led().m_progress.GetPos(), 0);
+    EXPECT_EQ(BarPosition(Led().m_progress), 0);
     EXPECT_EQ(env->tray.icon, IDI_STAGE1);
     EXPECT_EQ(env->tray.tip, "Timer set to: 5 minutes");
 
     ChooseFromPopup(ID_MENU_PAUSE);
     ChooseFromPopup(ID_QUICKTIMER2); // over a paused run: unpaused
-    EXPECT_FALSE(Dlg().m_bPaused);
+    EXPECT_FALSE(Paused());
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     Ticks(3);
     EXPECT_EQ(TicksCounted(), 3);
 
     ChooseFromPopup(ID_MENU_COUNTUP);
-    ASSERT_TRUE(Dlg().m_bCountupRunning);
+    ASSERT_EQ(Running(), Run::Countup);
     ChooseFromPopup(ID_QUICKTIMER1); // over a count-up: its window closes
-    EXPECT_FALSE(Dlg().m_bCountupRunning);
-    EXPECT_FALSE(Dlg().m_pCountupWnd);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countup);
+    EXPECT_FALSE(Shows(Window::Countup));
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(ControlText(IDC_START), "Stop Timer");
     EXPECT_TRUE(RunButtons());
 }
@@ -167,7 +167,7 @@ TEST_F(TrayControlTest, AQuickTimerReplacesWhateverRunsWithAFreshUnpausedCountdo
 TEST_F(TrayControlTest, AQuickTimerShowsOnTheTimerPageAndIsWhatCloseStores) {
     Start();
     ChooseFromPopup(ID_QUICKTIMER2);
-    CDialog& page = *Dlg().m_pCurrentPage;
+    CDialog& page = Page();
     EXPECT_EQ(page.IsDlgButtonChecked(IDC_MODE_TIMER), 1u);
     EXPECT_EQ(page.GetDlgItem(IDC_MINUTES)->GetWindowText(), "3");
     Click(IDC_CLOSE);
@@ -188,8 +188,8 @@ TEST_F(TrayControlTest, AQuickTimerOfNoMinutesIsRefusedAsMissingTime) {
         ASSERT_EQ(env->modal.messageBoxes.size(), 1u);
         EXPECT_EQ(env->modal.messageBoxes[0].text, "Missing Time!");
         EXPECT_EQ(env->modal.messageBoxes[0].caption, "Hinweis");
-        EXPECT_FALSE(Dlg().m_bTimerRunning);
-        EXPECT_TRUE(Dlg().m_bInactive);
+        EXPECT_NE(Running(), Run::Countdown);
+        EXPECT_TRUE(TimerPageOpen());
     }
 }
 
@@ -197,19 +197,19 @@ TEST_F(TrayControlTest, CountupAlwaysStartsAFreshCountUpWhateverRan) {
     StartWith({{"LED-timer", 1}});
     StartCountdown("5");
     ChooseFromPopup(ID_MENU_COUNTUP);
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
-    EXPECT_FALSE(Dlg().m_bLedOpen);
-    ASSERT_TRUE(Dlg().m_bCountupRunning);
-    EXPECT_EQ(Dlg().m_pCurrentPage->IsDlgButtonChecked(IDC_MODE_COUNTUP), 1u);
+    EXPECT_NE(Running(), Run::Countdown);
+    EXPECT_FALSE(Shows(Window::LedTimer));
+    ASSERT_EQ(Running(), Run::Countup);
+    EXPECT_EQ(Page().IsDlgButtonChecked(IDC_MODE_COUNTUP), 1u);
     Advance(5000);
-    EXPECT_EQ(Dlg().m_pCountupWnd->m_strTime, "00:00:05");
+    EXPECT_EQ(CountupTime(), "00:00:05");
 
     ChooseFromPopup(ID_MENU_COUNTUP);
-    ASSERT_TRUE(Dlg().m_bCountupRunning);
-    EXPECT_EQ(Dlg().m_pCountupWnd->m_strTime, "00:00:00");
+    ASSERT_EQ(Running(), Run::Countup);
+    EXPECT_EQ(CountupTime(), "00:00:00");
     Advance(1000);
-    EXPECT_EQ(Dlg().m_pCountupWnd->m_strTime, "00:00:01");
-    EXPECT_EQ(Dlg().m_settings.timer.nMode, 2);
+    EXPECT_EQ(CountupTime(), "00:00:01");
+    EXPECT_EQ(HeldSettings().timer.nMode, 2);
 }
 
 TEST_F(TrayControlTest, StopTimerEndsEveryKindOfRunAndKeepsOnlyTheLedTimersPlace) {
@@ -220,7 +220,7 @@ TEST_F(TrayControlTest, StopTimerEndsEveryKindOfRunAndKeepsOnlyTheLedTimersPlace
     Advance(5000);
     const int ticks = TicksCounted();
     ChooseFromPopup(ID_MENU_STOP); // a paused run
-    EXPECT_FALSE(Dlg().m_bTimerRunning || Dlg().m_bPaused || Dlg().m_bLedOpen || Dlg().m_bIconStatus);
+    EXPECT_FALSE(Running() == Run::Countdown || Paused() || Shows(Window::LedTimer) || TrayShowsProgress());
     EXPECT_EQ(TicksCounted(), ticks); // left as it was
     EXPECT_EQ(ControlText(IDC_PAUSE), "Pause");
     EXPECT_EQ(env->tray.tip, "Brewdial");
@@ -232,10 +232,10 @@ TEST_F(TrayControlTest, StopTimerEndsEveryKindOfRunAndKeepsOnlyTheLedTimersPlace
     ChooseFromPopup(ID_MENU_STOP);
 
     ChooseFromPopup(ID_MENU_COUNTUP);
-    MoveTo(*Dlg().m_pCountupWnd, 444, 111);
+    MoveTo(CountupWindow(), 444, 111);
     ChooseFromPopup(ID_MENU_STOP);
-    EXPECT_FALSE(Dlg().m_bCountupRunning);
-    EXPECT_FALSE(Dlg().m_pCountupWnd);
+    EXPECT_NE(Running(), Run::Countup);
+    EXPECT_FALSE(Shows(Window::Countup));
     EXPECT_EQ(StatusText(1), "Timer inactive!");
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "PosCountX", -1), -1); // not written
 
@@ -256,10 +256,10 @@ TEST_F(TrayControlTest, TheDoubleClickRestoresOrRunsTheStartCommandAsTheStartPag
     SetUp();
     StartWith({{"Start", 1}, {"Iconmode", 1}, {"Timermode", 1}, {"Minuten", 2}});
     DoubleClickTray();
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->tray.tip, "Timer set to: 2 minutes");
     DoubleClickTray(); // the Start command's toggle ends it
-    EXPECT_FALSE(Dlg().m_bTimerRunning);
+    EXPECT_NE(Running(), Run::Countdown);
     EXPECT_FALSE(Dlg().IsWindowVisible());
 
     TearDown();
@@ -267,12 +267,12 @@ TEST_F(TrayControlTest, TheDoubleClickRestoresOrRunsTheStartCommandAsTheStartPag
     StartWith({{"Start", 1}, {"Iconmode", 2}});
     DoubleClickTray(); // another stored value: nothing
     EXPECT_FALSE(Dlg().IsWindowVisible());
-    EXPECT_TRUE(Dlg().m_bInactive);
+    EXPECT_TRUE(TimerPageOpen());
 }
 
 TEST_F(TrayControlTest, TheCloseBoxHidesAndKeepsAnEditedMinutesValueForTheNextRun) {
     StartWith({{"Iconmode", 1}, {"Timermode", 1}});
-    ReplaceText(*Dlg().m_pCurrentPage->GetDlgItem(IDC_MINUTES), "7");
+    ReplaceText(*Page().GetDlgItem(IDC_MINUTES), "7");
     CloseBox(Dlg());
     EXPECT_FALSE(Dlg().IsWindowVisible());
     EXPECT_TRUE(env->tray.present);
@@ -291,7 +291,7 @@ TEST_F(TrayControlTest, ThePopupWorksInsideTheNoticeAndItsRunGoesOn) {
     });
     Advance(60 * 1000);
     EXPECT_FALSE(Ended());
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
     EXPECT_EQ(env->tray.tip, "Timer set to: 1 minute");
 }
 
@@ -302,36 +302,36 @@ TEST_F(TrayControlTest, ARightClickWhileThePopupIsOpenOpensNoSecondOne) {
         return ID_QUICKTIMER1;
     });
     env->tray.Click(WM_RBUTTONDOWN);
-    EXPECT_TRUE(Dlg().m_bTimerRunning);
+    EXPECT_EQ(Running(), Run::Countdown);
 }
 
 TEST_F(TrayControlTest, ExitWhileAPageHasADialogOpenEndsTheProgramSafely) {
     Profile().WriteProfileInt("Daten", "Sound", 1);
     Start();
-    ClickTab(Dlg().m_tabCtrl, 1);
+    SelectTab(1);
     env->modal.ExpectOpenFile("/tmp/gong.wav", [&] { CommandFromTray(ID_MENU_EXIT); });
-    ClickButton(*Dlg().m_pCurrentPage->GetDlgItem(IDC_BROWSE_SOUND));
+    ClickButton(*Page().GetDlgItem(IDC_BROWSE_SOUND));
     EXPECT_TRUE(Ended());
     EXPECT_EQ(ReopenProfile()->GetProfileInt("Daten", "Sound", -1), 1); // what the page showed
 
     TearDown();
     SetUp();
     Start();
-    ClickTab(Dlg().m_tabCtrl, 1);
+    SelectTab(1);
     env->system.openGl = false; // gone since the page opened: ticking "3D-Timer" warns
     env->modal.ExpectMessageBox(IDOK, [&] { CommandFromTray(ID_MENU_EXIT); });
-    ClickButton(*Dlg().m_pCurrentPage->GetDlgItem(IDC_3D_TIMER));
+    ClickButton(*Page().GetDlgItem(IDC_3D_TIMER));
     EXPECT_TRUE(Ended());
 
     TearDown();
     SetUp();
     Start();
-    ClickTab(Dlg().m_tabCtrl, 4);
+    SelectTab(4);
     env->modal.ExpectDialog(IDD_COLORS, [&](CDialog& colours) {
         CommandFromTray(ID_MENU_EXIT);
         PressKey(colours, Key::Escape);
     });
-    ClickButton(*Dlg().m_pCurrentPage->GetDlgItem(IDC_COLOR));
+    ClickButton(*Page().GetDlgItem(IDC_COLOR));
     EXPECT_TRUE(Ended());
 }
 

@@ -3,6 +3,7 @@
 // changes nothing.
 #include "platform/profile/qt_profile_store.h"
 #include "settings/settings.h"
+#include "tests/settings_equality.h"
 
 #include <QFile>
 #include <QTemporaryDir>
