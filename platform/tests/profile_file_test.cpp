@@ -1,20 +1,16 @@
 // The profile file under hostile conditions: what sits at its path, what a killed writer left.
 #include "platform/profile/qt_profile_lock.h"
 #include "platform/profile/qt_profile_store.h"
+#include "platform/tests/profile_folder.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 #include <QSysInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <fstream>
 #include <functional>
 #include <future>
 #include <poll.h>
@@ -36,23 +32,9 @@ long long MsSince(Clock::time_point begin) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin).count();
 }
 
-class ProfileFileTest : public ::testing::Test {
+class ProfileFileTest : public ProfileFolderTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-
-    std::string PathOf(const std::string& name) const {
-        return m_dir.filePath(QString::fromStdString(name)).toStdString();
-    }
-    std::string Profile() const { return PathOf("brewdial.conf"); }
     std::string Lock() const { return Profile() + ".lock"; }
-    static void WriteFile(const std::string& path, const std::string& bytes) {
-        std::ofstream out(path, std::ios::binary);
-        out << bytes;
-    }
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     static bool Exists(const std::string& path) {
         struct stat st {};
         return ::lstat(path.c_str(), &st) == 0;
@@ -106,112 +88,7 @@ protected:
         }
         return testing::AssertionFailure() << took[0] << " ms, the next flush " << took[1] << " ms";
     }
-
-    QTemporaryDir m_dir;
 };
-
-TEST_F(ProfileFileTest, TheProgramsProfileIsTheFileQSettingsNamesForIt) {
-    const QSettings reference(QSettings::NativeFormat, QSettings::UserScope, "BrewdialPathCheck", "brewdial");
-    const QtProfileStore store("BrewdialPathCheck", "brewdial");
-    EXPECT_EQ(store.FilePath(), reference.fileName().toStdString());
-}
-
-// Texts go both ways between QSettings, which wrote the profiles of earlier versions, and the store.
-TEST_F(ProfileFileTest, TextsReadTheSameAsQSettingsWritesAndReadsThem) {
-    const std::string texts[] = {"",
-                                 "Grüße aus Köln, ☕ und 𝄞",
-                                 "\"in Anführungszeichen\"",
-                                 "a,b,,c",
-                                 "C:\\Tee\\",
-                                 "  vorn und hinten  ",
-                                 "\tTab\t",
-                                 "@Variant(kein Bild)",
-                                 "@@",
-                                 "Semikolon; Gleich = Raute #",
-                                 "Zeile 1\nZeile 2\r\nEnde\x01"
-                                 "1",
-                                 std::string("Tee\0ist\0"
-                                             "0fertig",
-                                             15),
-                                 "[Daten]",
-                                 "Zeile\n\xef\xbb\xbfnach einer Marke der Bytefolge",
-                                 "\\x41\\",
-                                 std::string(300 * 1024, 'x') + "\"\\,"};
-    int row = 0;
-    for (const std::string& text : texts) {
-        SCOPED_TRACE(text.substr(0, 40));
-        const std::string theirs = PathOf("qsettings" + std::to_string(row) + ".conf");
-        const std::string mine = PathOf("store" + std::to_string(row++) + ".conf");
-        {
-            QSettings settings(QString::fromStdString(theirs), QSettings::IniFormat);
-            settings.setValue("Daten/Meldungstext", QString::fromStdString(text));
-            settings.setValue("Daten/Minuten", -12);
-        }
-        auto store = QtProfileStore::AtPath(theirs);
-        EXPECT_TRUE(store->GetProfileString("Daten", "Meldungstext", "?") == text);
-        EXPECT_EQ(store->GetProfileInt("Daten", "Minuten", 0), -12);
-
-        store = QtProfileStore::AtPath(mine);
-        store->WriteProfileString("Daten", "Meldungstext", text);
-        store->WriteProfileInt("Daten", "Minuten", 7);
-        ASSERT_TRUE(store->Flush());
-        const QSettings settings(QString::fromStdString(mine), QSettings::IniFormat);
-        EXPECT_TRUE(settings.value("Daten/Meldungstext").toString().toStdString() == text);
-        EXPECT_EQ(settings.value("Daten/Minuten").toInt(), 7);
-        EXPECT_EQ(ReadFile(mine), ReadFile(theirs).replace(ReadFile(theirs).find("-12"), 3, "7"));
-    }
-}
-
-// Values of other types are not the program's: they read as the default and are never deserialised.
-TEST_F(ProfileFileTest, OnlyTextAndWholeNumbersAreRead) {
-    struct Row {
-        const char* line;
-        const char* text; // nullptr: the default
-        int number;       // -1: the default
-    };
-    const Row rows[] = {
-        {"x=5", "5", 5},
-        {"x= 5 ", "5", 5},
-        {"x=\" 5\"", " 5", -1},
-        {"x=5,6", "5, 6", -1},
-        {"x=@@5", "@5", -1},
-        {"x=@String(5)", "5", 5},
-        {"x=@ByteArray(5)", "5", 5},
-        {"x=@Invalid()", nullptr, -1},
-        {"x=@Rect(1 2 3 4)", nullptr, -1},
-        {"x=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x6QImage)", nullptr, -1},
-        {"x=a,@Variant(b)", nullptr, -1},
-        {"x=\"offen\\", "offen", -1},
-        {"x=2147483648", "2147483648", -1},
-        {"x=0x10", "0x10", -1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.line);
-        WriteFile(Profile(), std::string("[Daten]\n") + row.line);
-        auto store = QtProfileStore::AtPath(Profile());
-        EXPECT_EQ(store->GetProfileString("Daten", "x", "default"), row.text ? row.text : "default");
-        EXPECT_EQ(store->GetProfileInt("Daten", "x", -1), row.number);
-    }
-}
-
-// Only what the program writes is written anew; the rest of the file stays as the user left it.
-TEST_F(ProfileFileTest, WhatTheProgramDoesNotWriteIsKeptByteForByte) {
-    const std::string before = "; von Hand\r\n[Daten]\r\nMinuten = 3 ; drei\r\nFremd=a,  b\r\n\r\n"
-                               "[Andere]\nGanz=\"frei\nhand\" \nOffen=\"bis zum Ende";
-    WriteFile(Profile(), before);
-    auto store = QtProfileStore::AtPath(Profile());
-    store->WriteProfileInt("Daten", "Minuten", 4);
-    store->WriteProfileString("Daten", "Neu", "ja, neu");
-    store->WriteProfileString("Dritte", "Wert", "@eins");
-    ASSERT_TRUE(store->Flush());
-    EXPECT_EQ(ReadFile(Profile()), "; von Hand\r\n[Daten]\r\nMinuten=4; drei\r\nFremd=a,  b\n"
-                                   "Neu=\"ja, neu\"\r\n\r\n[Andere]\nGanz=\"frei\nhand\" \n"
-                                   "Offen=\"bis zum Ende\"\n\n[Dritte]\nWert=@@eins\n");
-    auto again = QtProfileStore::AtPath(Profile());
-    EXPECT_EQ(again->GetProfileString("Andere", "Offen", ""), "bis zum Ende");
-    EXPECT_EQ(again->GetProfileString("Daten", "Fremd", ""), "a, b");
-    EXPECT_EQ(again->GetProfileString("Dritte", "Wert", ""), "@eins");
-}
 
 // A pipe at the profile's path would hold a read up until some writer came.
 TEST_F(ProfileFileTest, ReadingNeverWaitsOnANamedPipe) {
