@@ -40,14 +40,24 @@ if [ "$host" = sni ]; then
   watcher() { # <method> [arguments...]
     gdbus call --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher "$@" 2>/dev/null
   }
-  gtk-sni-tray-standalone --watcher --top 2>"$home/host-stderr" >/dev/null &
-  # The program looks for a host once, at its start: a busy machine gets a minute to show one.
   host_shows() {
     watcher --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher \
       IsStatusNotifierHostRegistered | grep -q true
   }
-  for _ in $(seq 600); do host_shows && break; sleep 0.1; done
-  host_shows || fail "gtk-sni-tray registered no host"
+  # The program looks for a host once, at its start: a busy machine gets a minute to show one.
+  # The host itself sometimes dies at its start, asking its own watcher too early (a pattern
+  # match failure on the bus's answer): it is started again, as a session would.
+  for _ in 1 2 3; do
+    gtk-sni-tray-standalone --watcher --top 2>>"$home/host-stderr" >/dev/null &
+    host_pid=$!
+    for _ in $(seq 600); do
+      host_shows && break
+      kill -0 "$host_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    host_shows && break
+  done
+  host_shows || fail "gtk-sni-tray registered no host: $(tail -n 3 "$home/host-stderr")"
   "$program" 2>>"$home/stderr" &
   pid=$!
   item=""
