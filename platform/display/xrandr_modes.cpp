@@ -3,6 +3,8 @@
 #include "platform/display/xrandr_library.h"
 #include "platform/messages.h"
 
+#include <memory>
+
 namespace {
 
 // Xlib hands protocol errors to one handler for the whole process, with no room for a context of
@@ -26,44 +28,20 @@ template <class Requests> bool WithoutXErrors(Display* display, Requests&& reque
     return g_trappedError == 0;
 }
 
-struct ScreenResources {
-    ScreenResources(Display* display, Window root)
-        : res(XRandr()->GetScreenResourcesCurrent(display, root)) {}
-    ~ScreenResources() {
-        if (res) {
-            XRandr()->FreeScreenResources(res);
-        }
-    }
-    ScreenResources(const ScreenResources&) = delete;
-    ScreenResources& operator=(const ScreenResources&) = delete;
-    XRRScreenResources* res;
-};
+// What XRandR hands out, freed by its own function when it goes out of scope.
+template <class T> using XrandrReply = std::unique_ptr<T, void (*)(T*)>;
 
-struct OutputInfo {
-    OutputInfo(Display* display, XRRScreenResources* res, RROutput output)
-        : info(XRandr()->GetOutputInfo(display, res, output)) {}
-    ~OutputInfo() {
-        if (info) {
-            XRandr()->FreeOutputInfo(info);
-        }
-    }
-    OutputInfo(const OutputInfo&) = delete;
-    OutputInfo& operator=(const OutputInfo&) = delete;
-    XRROutputInfo* info;
-};
+XrandrReply<XRRScreenResources> ScreenResources(Display* display, Window root) {
+    return {XRandr()->GetScreenResourcesCurrent(display, root), XRandr()->FreeScreenResources};
+}
 
-struct CrtcInfo {
-    CrtcInfo(Display* display, XRRScreenResources* res, RRCrtc crtc)
-        : info(XRandr()->GetCrtcInfo(display, res, crtc)) {}
-    ~CrtcInfo() {
-        if (info) {
-            XRandr()->FreeCrtcInfo(info);
-        }
-    }
-    CrtcInfo(const CrtcInfo&) = delete;
-    CrtcInfo& operator=(const CrtcInfo&) = delete;
-    XRRCrtcInfo* info;
-};
+XrandrReply<XRROutputInfo> OutputInfo(Display* display, XRRScreenResources* res, RROutput output) {
+    return {XRandr()->GetOutputInfo(display, res, output), XRandr()->FreeOutputInfo};
+}
+
+XrandrReply<XRRCrtcInfo> CrtcInfo(Display* display, XRRScreenResources* res, RRCrtc crtc) {
+    return {XRandr()->GetCrtcInfo(display, res, crtc), XRandr()->FreeCrtcInfo};
+}
 
 bool Lit(const XRROutputInfo* info) {
     return info && info->connection == RR_Connected && info->crtc != 0;
@@ -72,11 +50,11 @@ bool Lit(const XRROutputInfo* info) {
 // The output the desktop counts as its main one: the primary output, else the first one lit.
 RROutput MainOutput(Display* display, Window root, XRRScreenResources* res) {
     const RROutput primary = XRandr()->GetOutputPrimary(display, root);
-    if (primary != 0 && Lit(OutputInfo(display, res, primary).info)) {
+    if (primary != 0 && Lit(OutputInfo(display, res, primary).get())) {
         return primary;
     }
     for (int i = 0; i < res->noutput; ++i) {
-        if (Lit(OutputInfo(display, res, res->outputs[i]).info)) {
+        if (Lit(OutputInfo(display, res, res->outputs[i]).get())) {
             return res->outputs[i];
         }
     }
@@ -141,12 +119,12 @@ XRandrModes::~XRandrModes() {
 bool XRandrModes::Mode(DWORD index, DEVMODE& mode) {
     if (index == 0) {
         m_listed.clear();
-        const ScreenResources screen(m_x->display, m_x->root);
-        const RROutput output = screen.res ? MainOutput(m_x->display, m_x->root, screen.res) : 0;
+        const auto screen = ScreenResources(m_x->display, m_x->root);
+        const RROutput output = screen.get() ? MainOutput(m_x->display, m_x->root, screen.get()) : 0;
         if (output != 0) {
-            const OutputInfo out(m_x->display, screen.res, output);
-            for (int i = 0; out.info && i < out.info->nmode; ++i) {
-                if (const XRRModeInfo* m = FindMode(screen.res, out.info->modes[i])) {
+            const auto out = OutputInfo(m_x->display, screen.get(), output);
+            for (int i = 0; out && i < out->nmode; ++i) {
+                if (const XRRModeInfo* m = FindMode(screen.get(), out->modes[i])) {
                     m_listed.push_back(DEVMODE{m_x->depth, m->width, m->height});
                 }
             }
@@ -163,15 +141,15 @@ int XRandrModes::Change(const DEVMODE& mode) {
     if (mode.dmBitsPerPel != m_x->depth) {
         return DISP_CHANGE_RESTART; // an X screen's depth is fixed while the server runs
     }
-    const ScreenResources screen(m_x->display, m_x->root);
-    const RROutput output = screen.res ? MainOutput(m_x->display, m_x->root, screen.res) : 0;
+    const auto screen = ScreenResources(m_x->display, m_x->root);
+    const RROutput output = screen.get() ? MainOutput(m_x->display, m_x->root, screen.get()) : 0;
     if (output == 0) {
         return DISP_CHANGE_FAILED;
     }
-    const OutputInfo out(m_x->display, screen.res, output);
+    const auto out = OutputInfo(m_x->display, screen.get(), output);
     RRMode wanted = 0;
-    for (int i = 0; out.info && i < out.info->nmode && wanted == 0; ++i) {
-        const XRRModeInfo* m = FindMode(screen.res, out.info->modes[i]);
+    for (int i = 0; out && i < out->nmode && wanted == 0; ++i) {
+        const XRRModeInfo* m = FindMode(screen.get(), out->modes[i]);
         if (m && m->width == mode.dmPelsWidth && m->height == mode.dmPelsHeight) {
             wanted = m->id;
         }
@@ -179,27 +157,26 @@ int XRandrModes::Change(const DEVMODE& mode) {
     if (wanted == 0) {
         return DISP_CHANGE_BADMODE;
     }
-    const CrtcInfo crtc(m_x->display, screen.res, out.info->crtc);
-    if (!crtc.info) {
+    const auto crtc = CrtcInfo(m_x->display, screen.get(), out->crtc);
+    if (!crtc) {
         return DISP_CHANGE_FAILED;
     }
     Status status = RRSetConfigFailed;
     const bool clean = WithoutXErrors(m_x->display, [&] {
-        status = XRandr()->SetCrtcConfig(m_x->display, screen.res, out.info->crtc, CurrentTime, crtc.info->x,
-                                         crtc.info->y, wanted, crtc.info->rotation, crtc.info->outputs,
-                                         crtc.info->noutput);
+        status = XRandr()->SetCrtcConfig(m_x->display, screen.get(), out->crtc, CurrentTime, crtc->x, crtc->y,
+                                         wanted, crtc->rotation, crtc->outputs, crtc->noutput);
     });
     if (!clean || status != RRSetConfigSuccess) {
         return DISP_CHANGE_FAILED;
     }
     if (!m_x->changed) {
         m_x->changed = true;
-        m_x->crtc = out.info->crtc;
-        m_x->mode = crtc.info->mode;
-        m_x->x = crtc.info->x;
-        m_x->y = crtc.info->y;
-        m_x->rotation = crtc.info->rotation;
-        m_x->outputs.assign(crtc.info->outputs, crtc.info->outputs + crtc.info->noutput);
+        m_x->crtc = out->crtc;
+        m_x->mode = crtc->mode;
+        m_x->x = crtc->x;
+        m_x->y = crtc->y;
+        m_x->rotation = crtc->rotation;
+        m_x->outputs.assign(crtc->outputs, crtc->outputs + crtc->noutput);
     }
     return DISP_CHANGE_SUCCESSFUL;
 }
@@ -208,13 +185,13 @@ int XRandrModes::Restore() {
     if (!m_x->changed) {
         return DISP_CHANGE_SUCCESSFUL;
     }
-    const ScreenResources screen(m_x->display, m_x->root);
-    if (!screen.res) {
+    const auto screen = ScreenResources(m_x->display, m_x->root);
+    if (!screen.get()) {
         return DISP_CHANGE_FAILED;
     }
     Status status = RRSetConfigFailed;
     const bool clean = WithoutXErrors(m_x->display, [&] {
-        status = XRandr()->SetCrtcConfig(m_x->display, screen.res, m_x->crtc, CurrentTime, m_x->x, m_x->y,
+        status = XRandr()->SetCrtcConfig(m_x->display, screen.get(), m_x->crtc, CurrentTime, m_x->x, m_x->y,
                                          m_x->mode, m_x->rotation, m_x->outputs.data(),
                                          static_cast<int>(m_x->outputs.size()));
     });

@@ -141,7 +141,7 @@ TEST(RealDesktop, AnOpenGlWindowShowsWhatItsContextDraws) {
     wnd.DestroyWindow();
 }
 
-TEST(RealDesktop, XvfbOffersItsOwnModeOnlyAndRefusesOthers) {
+TEST(RealDesktop, XvfbOffersAndTakesItsOwnModeOnlyAndRefusesOthers) {
     if (!OnAnXServer()) {
         GTEST_SKIP() << "needs an X server";
     }
@@ -156,6 +156,8 @@ TEST(RealDesktop, XvfbOffersItsOwnModeOnlyAndRefusesOthers) {
     EXPECT_EQ(display.ChangeDisplaySettings(&vga), DISP_CHANGE_BADMODE);
     const DEVMODE deep{16, 1024, 768};
     EXPECT_EQ(display.ChangeDisplaySettings(&deep), DISP_CHANGE_RESTART); // the depth is the server's
+    const DEVMODE own{24, 1024, 768};
+    EXPECT_EQ(display.ChangeDisplaySettings(&own), DISP_CHANGE_SUCCESSFUL);
     EXPECT_EQ(display.ChangeDisplaySettings(nullptr), DISP_CHANGE_SUCCESSFUL);
 }
 
