@@ -1,13 +1,17 @@
 #include "platform/profile/qt_profile_file.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -31,7 +35,9 @@ std::string Unreadable() {
 
 ProfileBytes ReadProfileFile(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    // Looked at before it is opened: opening a device can have effects of its own.
+    // Looked at before it is opened, since opening a device can have effects of its own. Should a
+    // pipe take the file's place meanwhile, opening it does not wait, and what is open is looked
+    // at again; it is read no further than the limit, even if it grows meanwhile.
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
         return {{}, errno == ENOENT ? "" : Unreadable()}; // nothing there: a first run
@@ -39,45 +45,73 @@ ProfileBytes ReadProfileFile(const QString& path) {
     if (!WhatItIs(st).empty()) {
         return {{}, WhatItIs(st)};
     }
-    // Should a pipe have taken the file's place since, opening it does not wait for a writer; what
-    // is open is looked at again, and read no further than the limit even if it grows meanwhile.
+    QFile file;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    ProfileBytes result{{}, fd < 0 || ::fstat(fd, &st) != 0 ? Unreadable() : WhatItIs(st)};
-    for (char buffer[64 * 1024]; result.problem.empty();) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0) {
-            break;
-        }
-        if (n < 0 && errno != EINTR) {
-            result.problem = Unreadable();
-        } else if (n > 0 && result.bytes.size() + n > kMaxProfileBytes) {
-            result.problem = "larger than 1 MB";
-        } else if (n > 0) {
-            result.bytes.append(buffer, n);
-        }
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ||
+        ::fstat(fd, &st) != 0) {
+        return {{}, Unreadable()};
     }
-    if (fd >= 0) {
-        ::close(fd);
+    ProfileBytes read{WhatItIs(st).empty() ? file.read(kMaxProfileBytes + 1) : QByteArray(), WhatItIs(st)};
+    if (read.bytes.size() > kMaxProfileBytes || file.error() != QFileDevice::NoError) {
+        read = {{},
+                file.error() ? "unreadable (" + file.errorString().toStdString() + ")" : "larger than 1 MB"};
     }
-    if (!result.problem.empty()) {
-        result.bytes.clear();
-    }
-    return result;
-}
-
-std::string NotWritableBecause(const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        return errno == ENOENT ? std::string() : std::strerror(errno);
-    }
-    return S_ISREG(st.st_mode) ? std::string() : WhatItIs(st);
+    return read;
 }
 
 bool ReplaceProfileFile(const QString& path, const QByteArray& bytes) {
-    // Written beside the file under a temporary name, made durable, then renamed over it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        return false; // QSaveFile removes what it had written
+    // Written beside the file under a name of its own, made durable, then renamed over it. What a
+    // writer killed before the rename left there, the next writer writes anew.
+    const QFileInfo link(path);
+    const QByteArray name = QFile::encodeName(!link.isSymLink() ? path
+                                              : link.exists()   ? link.canonicalFilePath()
+                                                                : link.symLinkTarget());
+    const QByteArray temporary = name + ".writing";
+    // Whatever sits there that is not a regular file is left alone: writing would replace a device
+    // node or a pipe by a file.
+    struct stat old {};
+    const bool existed = ::stat(name.constData(), &old) == 0;
+    if (existed ? !S_ISREG(old.st_mode) : errno != ENOENT) {
+        return false;
     }
-    return file.commit();
+    ::unlink(temporary.constData());
+    QFile file;
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    bool written = fd >= 0 && file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) &&
+                   (!existed || ::fchmod(fd, old.st_mode & 07777) == 0) &&
+                   file.write(bytes) == bytes.size() && file.flush() && ::fsync(fd) == 0;
+    file.close();
+    written = written && ::rename(temporary.constData(), name.constData()) == 0;
+    if (!written) {
+        ::unlink(temporary.constData());
+    }
+    return written;
+}
+
+ProfileWriteLock::ProfileWriteLock(const QString& profilePath)
+    : m_name(QFile::encodeName(profilePath + QStringLiteral(".lock"))) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(kLiveWriterWaitMs);
+    do {
+        // What is locked must still be what the name holds: the last holder removed it on leaving.
+        m_fd = ::open(m_name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        struct stat held {
+        }, named{};
+        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(m_fd, &held) == 0 &&
+            ::lstat(m_name.constData(), &named) == 0 && held.st_ino == named.st_ino &&
+            held.st_dev == named.st_dev) {
+            return;
+        }
+        if (m_fd < 0 && errno == ELOOP) {
+            ::unlink(m_name.constData()); // a link is no lock a writer made
+        }
+        ::close(std::exchange(m_fd, -1));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    } while (std::chrono::steady_clock::now() < until);
+}
+
+ProfileWriteLock::~ProfileWriteLock() {
+    if (Held()) {
+        ::unlink(m_name.constData());
+        ::close(m_fd);
+    }
 }

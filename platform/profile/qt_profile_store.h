@@ -4,10 +4,8 @@
 #include "platform/profile_store.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 
-class IniText;
 class QString;
 
 class QtProfileStore : public ProfileStore {
@@ -35,10 +33,6 @@ public:
 private:
     struct State; // the file and the values, kept out of sight of the program (they are Qt's)
     explicit QtProfileStore(const QString& path);
-    const IniText& File(); // read at the first look
-    // The stored text; nothing when there is none, or it is not text.
-    std::optional<std::string> Find(const std::string& section, const std::string& key);
-    void Write(const std::string& section, const std::string& key, const std::string& value);
 
     std::unique_ptr<State> m_state;
 };

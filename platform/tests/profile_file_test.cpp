@@ -1,5 +1,5 @@
 // The profile file under hostile conditions: what sits at its path, what a killed writer left.
-#include "platform/profile/qt_profile_lock.h"
+#include "platform/profile/qt_profile_file.h"
 #include "platform/profile/qt_profile_store.h"
 #include "platform/tests/profile_folder.h"
 
@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <future>
+#include <memory>
 #include <poll.h>
 #include <random>
 #include <string>
@@ -42,11 +43,6 @@ protected:
     static mode_t KindOf(const std::string& path) {
         struct stat st {};
         return ::lstat(path.c_str(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
-    }
-    // Sets a file's modification time, seconds after the epoch.
-    static void Touch(const std::string& path, time_t seconds) {
-        const timespec times[2] = {{seconds, 0}, {seconds, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
     }
     // A process id that no process has now: a child that has ended and been reaped.
     static pid_t DeadPid() {
@@ -203,73 +199,32 @@ TEST_F(ProfileFileTest, AnotherWritersValuesAreKeptWhereThisOneWroteNothing) {
     EXPECT_EQ(after->GetProfileString("Daten", "Meldungstext", "keine"), "keine");
 }
 
-TEST_F(ProfileFileTest, OnlyALockWithALiveOwnerIsLeftInPlace) {
-    const QString lock = QString::fromStdString(Lock());
-    const QString host = QSysInfo::machineHostName();
-    WriteFile(Lock(), LockText(::getpid(), host));
-    EXPECT_EQ(RemoveDeadOwnersLock(lock), -1);
-    WriteFile(Lock(), LockText(DeadPid(), "ein-anderer-rechner"));
-    EXPECT_EQ(RemoveDeadOwnersLock(lock), -1) << "another machine's process may be alive";
-    EXPECT_TRUE(Exists(Lock()));
-
-    const std::string deadOwners[] = {
-        "",      LockText(DeadPid(), host), LockText(DeadPid(), ""), "0\nx\n", "-7\n", "abc\nbrewdial\n",
-        "\n\n\n"};
-    for (const std::string& text : deadOwners) {
-        WriteFile(Lock(), text);
-        Touch(Lock(), 1700000000);
-        EXPECT_EQ(RemoveDeadOwnersLock(lock), 1700000000LL * 1000000000LL) << '"' << text << '"';
-        EXPECT_FALSE(Exists(Lock())) << '"' << text << '"';
-    }
-    // No regular file at all cannot be a lock a writer made; reading it must not wait either.
-    ASSERT_EQ(::mkfifo(Lock().c_str(), 0600), 0);
-    EXPECT_NE(RemoveDeadOwnersLock(lock), -1);
-    EXPECT_FALSE(Exists(Lock()));
-}
-
-// A writer killed between creating its lock and writing its process id into it leaves an empty
-// lock; QLockFile would take it for a live one until it is 30 seconds old.
-TEST_F(ProfileFileTest, FlushNeverWaitsOnADeadWritersLock) {
-    const std::string locks[] = {"", LockText(DeadPid(), QSysInfo::machineHostName()), "kaputt"};
+// A writer killed while it held the lock leaves its lock file behind, whatever it wrote into it
+// (earlier versions wrote their process id); only a live writer is waited for.
+TEST_F(ProfileFileTest, OnlyALiveWritersLockIsWaitedFor) {
+    const std::string locks[] = {"", LockText(DeadPid(), QSysInfo::machineHostName()), "kaputt", "link"};
     for (const std::string& text : locks) {
-        WriteFile(Lock(), text);
+        if (text == "link") {
+            ASSERT_EQ(::symlink("nirgendwo", Lock().c_str()), 0);
+        } else {
+            WriteFile(Lock(), text);
+        }
         auto store = QtProfileStore::AtPath(Profile());
         store->WriteProfileInt("Daten", "Sound", 1);
         EXPECT_TRUE(FlushesWithoutWaiting(*store)) << '"' << text << '"';
         EXPECT_FALSE(Exists(Lock()));
     }
-}
 
-TEST_F(ProfileFileTest, OnlyTheTemporaryFilesOfADeadWriterAreRemoved) {
-    WriteFile(Profile(), "[Daten]\nSound=0\n");
-    const std::string kept[] = {"brewdial.conf.backup", "brewdial.conf.Ab1cDe", "brewdial.conf.AbcDefg",
-                                "andere.conf.AbCdEf"};
-    for (const std::string& name : kept) {
-        WriteFile(PathOf(name), "[Daten]\n");
-        Touch(PathOf(name), 1700000000 - 10); // the backup was made before the writer died
-    }
-    Touch(PathOf("brewdial.conf.Ab1cDe"), 1700000000 + 10);
-    Touch(PathOf("brewdial.conf.AbcDefg"), 1700000000 + 10);
-    Touch(PathOf("andere.conf.AbCdEf"), 1700000000 + 10);
-    const std::string orphan = PathOf("brewdial.conf.QwErTy");
-
-    // Without a dead writer's lock, a file named like an orphan is someone's own.
-    WriteFile(orphan, "[Daten]\nSound=1\n");
     auto store = QtProfileStore::AtPath(Profile());
     store->WriteProfileInt("Daten", "Sound", 2);
-    EXPECT_TRUE(store->Flush());
-    EXPECT_TRUE(Exists(orphan));
-
-    WriteFile(Lock(), LockText(DeadPid(), QSysInfo::machineHostName()));
-    Touch(Lock(), 1700000000);
-    Touch(orphan, 1700000000 + 1);
-    store->WriteProfileInt("Daten", "Sound", 3);
-    EXPECT_TRUE(store->Flush());
-    EXPECT_FALSE(Exists(orphan));
-    for (const std::string& name : kept) {
-        EXPECT_TRUE(Exists(PathOf(name))) << name;
-    }
-    EXPECT_EQ(QtProfileStore::AtPath(Profile())->GetProfileInt("Daten", "Sound", -1), 3);
+    auto live = std::make_unique<ProfileWriteLock>(QString::fromStdString(Profile()));
+    ASSERT_TRUE(live->Held());
+    auto flushing = std::async(std::launch::async, [&store] { return store->Flush(); });
+    EXPECT_EQ(flushing.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout)
+        << "written while another writer held the lock";
+    live.reset();
+    EXPECT_TRUE(flushing.get());
+    EXPECT_EQ(QtProfileStore::AtPath(Profile())->GetProfileInt("Daten", "Sound", -1), 2);
 }
 
 // Waits until a file beside the profile other than its lock is written to, at most `limit`.
