@@ -1,7 +1,6 @@
 #include "platform/profile/qt_profile_ini.h"
 
 #include <QString>
-#include <QStringDecoder>
 
 #include <cstring>
 
@@ -11,16 +10,15 @@ namespace {
 constexpr char kEscaped[] = "\a\b\f\n\r\t\v\"\\";
 constexpr char kLetters[] = "abfnrtv\"\\";
 
-int DigitValue(char16_t c) {
-    const char16_t lower = c | 0x20;
+int DigitValue(char c) {
+    const char lower = static_cast<char>(c | 0x20);
     return c >= '0' && c <= '9' ? c - '0' : lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : 99;
 }
 
-// A byte order mark at the start of a value is a character of it like any other.
-QString Utf8Text(QByteArrayView bytes) {
-    thread_local QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                                  QStringDecoder::Flag::ConvertInitialBom);
-    return decoder(bytes);
+// A control character as QSettings escapes it: its number in as few hex digits as it takes.
+std::string HexEscape(unsigned char code) {
+    const char digits[] = "0123456789abcdef";
+    return std::string("\\x") + (code > 15 ? std::string(1, digits[code >> 4]) : "") + digits[code & 15];
 }
 
 } // namespace
@@ -49,33 +47,34 @@ IniValues ParsedIni(QByteArrayView text) {
     return values;
 }
 
-std::string IniText(const IniValues& values) {
-    std::string out;
+QByteArray IniText(const IniValues& values) {
+    QByteArray out;
     const std::string* section = nullptr;
     for (const auto& [key, value] : values) {
         if (!section || *section != key.first) {
             section = &key.first;
-            out += (out.empty() ? "[" : "\n[") + (section->empty() ? "General" : *section) + "]\n";
+            const std::string& name = section->empty() ? std::string("General") : *section;
+            out.append(out.isEmpty() ? "[" : "\n[").append(name.data(), name.size()).append("]\n");
         }
-        out += key.second + '=' + value + '\n';
+        out.append(key.second.data(), key.second.size())
+            .append('=')
+            .append(value.data(), value.size())
+            .append('\n');
     }
     return out;
 }
 
 std::string EncodedValue(const std::string& value) {
-    QByteArray text = Utf8Text(value).toUtf8(); // as the text reads back
-    if (text.contains('\0')) {
-        text = "@String(" + text + ')';
-    } else if (text.startsWith('@')) {
-        text.prepend('@');
-    }
-    QByteArray out;
+    const std::string text = value.find('\0') != std::string::npos ? "@String(" + value + ')'
+                             : value.rfind('@', 0) == 0            ? '@' + value
+                                                                   : value;
+    std::string out;
     bool digitsEscaped = false; // after a numeric escape, which would take them in
     for (const char c : text) {
         const char* escaped = c == 0 ? nullptr : std::strchr(kEscaped, c);
-        const uchar code = static_cast<uchar>(c);
-        if (digitsEscaped && DigitValue(code) < 16) {
-            out += "\\x" + QByteArray::number(code, 16);
+        const auto code = static_cast<unsigned char>(c);
+        if (digitsEscaped && DigitValue(c) < 16) {
+            out += HexEscape(code);
             continue;
         }
         digitsEscaped = code < 0x20 && !escaped;
@@ -83,61 +82,59 @@ std::string EncodedValue(const std::string& value) {
             out += '\\';
             out += kLetters[escaped - kEscaped];
         } else if (digitsEscaped) {
-            out += code == 0 ? QByteArray("\\0") : "\\x" + QByteArray::number(code, 16);
+            out += code == 0 ? "\\0" : HexEscape(code);
         } else {
             out += c;
         }
     }
-    const bool quoted = text.contains(';') || text.contains(',') || text.contains('=') ||
-                        out.startsWith(' ') || out.endsWith(' ');
-    return (quoted ? '"' + out + '"' : out).toStdString();
+    const bool quoted = text.find_first_of(";,=") != std::string::npos ||
+                        (!out.empty() && (out.front() == ' ' || out.back() == ' '));
+    return quoted ? '"' + out + '"' : out;
 }
 
 // Quotes keep what they hold, blanks and ';' included; an escape that stands for nothing is dropped.
-std::optional<std::string> DecodedValue(const std::string& value) {
-    const QString v = Utf8Text(value);
-    QString text;
-    text.reserve(v.size());
+std::optional<std::string> DecodedValue(const std::string& v) {
+    std::string text;
     bool quoted = false;
-    qsizetype kept = 0; // blanks before this index are the value's own
-    for (qsizetype i = 0; i < v.size() && (quoted || v[i] != u';'); ++i) {
-        const char16_t c = v[i].unicode();
-        const char16_t e = c == '\\' && i + 1 < v.size() ? v[++i].unicode() : 0;
-        const char* letter = e > 0 && e < 0x80 ? std::strchr(kLetters, e) : nullptr;
+    size_t kept = 0; // blanks before this index are the value's own
+    for (size_t i = 0; i < v.size() && (quoted || v[i] != ';'); ++i) {
+        const char c = v[i];
+        const char e = c == '\\' && i + 1 < v.size() ? v[++i] : 0;
+        const char* letter = e != 0 ? std::strchr(kLetters, e) : nullptr;
         const int base = e == 'x' ? 16 : e >= '0' && e <= '7' ? 8 : 0;
         if (c == '"') {
             quoted = !quoted;
         } else if (letter) {
-            text += QLatin1Char(kEscaped[letter - kLetters]);
+            text += kEscaped[letter - kLetters];
         } else if (e == '?' || e == '\'') {
-            text += QChar(e);
+            text += e;
         } else if (base > 0) {
             char32_t code = base == 8 ? e - '0' : 0;
-            const qsizetype first = i;
-            for (; i + 1 < v.size() && DigitValue(v[i + 1].unicode()) < base; ++i) {
-                code = code * base + DigitValue(v[i + 1].unicode());
+            const size_t first = i;
+            for (; i + 1 < v.size() && DigitValue(v[i + 1]) < base; ++i) {
+                code = code * base + DigitValue(v[i + 1]);
             }
             if (base == 8 || i > first) {
-                text += QChar(static_cast<char16_t>(code));
+                text += QString(QChar(static_cast<char16_t>(code))).toStdString();
             }
         } else if (c != '\\') {
-            text += QChar(c);
+            text += c;
             kept = !quoted && (c == ' ' || c == '\t') ? kept : text.size();
             continue;
         }
         kept = text.size();
     }
-    text.truncate(quoted ? text.size() : kept);
-    if (text.startsWith(QLatin1String("@@"))) {
-        text.remove(0, 1);
-    } else if (text.startsWith(u'@') && text.endsWith(u')')) {
+    text.resize(quoted ? text.size() : kept);
+    if (text.rfind("@@", 0) == 0) {
+        text.erase(0, 1);
+    } else if (text.rfind('@', 0) == 0 && text.back() == ')') {
         // A value of another type, written by QSettings: not ours to deserialise.
-        for (const QLatin1String type : {QLatin1String("@String("), QLatin1String("@ByteArray(")}) {
-            if (text.startsWith(type)) {
-                return text.sliced(type.size()).chopped(1).toStdString();
+        for (const std::string type : {"@String(", "@ByteArray("}) {
+            if (text.rfind(type, 0) == 0) {
+                return text.substr(type.size(), text.size() - type.size() - 1);
             }
         }
         return std::nullopt;
     }
-    return text.toStdString();
+    return text;
 }

@@ -15,7 +15,7 @@ using IniValues = std::map<ProfileKey, std::string>;    // as written in the fil
 // A line that is neither a section nor "key=value" is passed over, as is a ';' comment.
 IniValues ParsedIni(QByteArrayView text);
 // Sections in order, the keys outside any section first under "[General]".
-std::string IniText(const IniValues& values);
+QByteArray IniText(const IniValues& values);
 
 // A text as QSettings writes it: escaped, quoted where it must be, "@" doubled at its start.
 std::string EncodedValue(const std::string& text);

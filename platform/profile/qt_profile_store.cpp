@@ -99,7 +99,7 @@ bool QtProfileStore::Flush() {
     for (const auto& [key, value] : m_state->unsaved) {
         values[key] = value;
     }
-    if (!ReplaceProfileFile(path, QByteArray::fromStdString(IniText(values)))) {
+    if (!ReplaceProfileFile(path, IniText(values))) {
         return false;
     }
     m_state->file = std::move(values);
