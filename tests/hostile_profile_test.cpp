@@ -20,10 +20,31 @@
 
 namespace {
 
+// A start held up by what the profile holds takes seconds or minutes. A busy machine slows an
+// ordinary start as much, so the bound grows with the time one takes here.
 constexpr long long kStartBoundMs = 1000;
+constexpr long long kOrdinaryStarts = 10;
 
 class HostileProfileTest : public PageFixture {
 protected:
+    void SetUp() override {
+        static const long long ordinary = [this] {
+            PageFixture::SetUp();
+            const long long ms = TimedStart();
+            PageFixture::TearDown();
+            return ms;
+        }();
+        m_ordinaryStartMs = ordinary;
+        PageFixture::SetUp();
+    }
+    testing::AssertionResult StartsAtOnce() {
+        const long long took = TimedStart();
+        if (took < kStartBoundMs + kOrdinaryStarts * m_ordinaryStartMs) {
+            return testing::AssertionSuccess();
+        }
+        return testing::AssertionFailure() << "the main window was painted after " << took
+                                           << " ms, with no profile after " << m_ordinaryStartMs << " ms";
+    }
     void WriteProfile(const std::string& bytes) const {
         std::ofstream out(profilePath, std::ios::binary);
         out << bytes;
@@ -56,6 +77,8 @@ protected:
         return n;
     }
     static int Lines(const std::string& text) { return Count(text, "\n"); }
+
+    long long m_ordinaryStartMs = 0;
 };
 
 // A profile that is a file of our own making: the program shows what it holds, and Close
@@ -93,7 +116,7 @@ TEST_F(HostileProfileTest, MalformedFilesStartWithWhatTheyHoldAndAreWrittenBackW
         SetUp();
         WriteProfile(c.bytes);
         testing::internal::CaptureStderr();
-        EXPECT_LT(TimedStart(), kStartBoundMs);
+        EXPECT_TRUE(StartsAtOnce());
         EXPECT_EQ(HeldSettings().timer.strMinutes, c.minutes);
         EXPECT_EQ(HeldSettings().timer.strMessage, c.message);
         const Settings shown = HeldSettings();
@@ -118,7 +141,7 @@ TEST_F(HostileProfileTest, AOneMegabyteMessageShowsAtOnceAndIsKeptUntilEdited) {
         TearDown();
         SetUp();
         WriteProfile("[Daten]\nMeldungstext=" + message + "\n");
-        EXPECT_LT(TimedStart(), kStartBoundMs);
+        EXPECT_TRUE(StartsAtOnce());
         const std::string shown = Text(IDC_MESSAGE);
         EXPECT_TRUE(shown == message.substr(0, 70)) << shown.size() << " characters shown";
         if (edit) {
@@ -134,7 +157,7 @@ TEST_F(HostileProfileTest, AOneMegabyteMessageShowsAtOnceAndIsKeptUntilEdited) {
 TEST_F(HostileProfileTest, ANamedPipeNeverHoldsUpStartAndIsLeftAlone) {
     ASSERT_EQ(::mkfifo(profilePath.c_str(), 0600), 0);
     testing::internal::CaptureStderr();
-    EXPECT_LT(TimedStart(), kStartBoundMs);
+    EXPECT_TRUE(StartsAtOnce());
     const std::string atStart = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Lines(atStart), 1) << atStart;
     EXPECT_NE(atStart.find("named pipe"), std::string::npos) << atStart;
@@ -159,7 +182,7 @@ TEST_F(HostileProfileTest, ALinkToADeviceStartsWithDefaultsAndTheDeviceIsLeftAlo
     }
     ASSERT_EQ(::symlink(device.c_str(), profilePath.c_str()), 0);
     testing::internal::CaptureStderr();
-    EXPECT_LT(TimedStart(), kStartBoundMs);
+    EXPECT_TRUE(StartsAtOnce());
     const std::string atStart = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Lines(atStart), 1) << atStart;
     EXPECT_NE(atStart.find("a device"), std::string::npos) << atStart;
@@ -176,7 +199,7 @@ TEST_F(HostileProfileTest, ALinkToADeviceStartsWithDefaultsAndTheDeviceIsLeftAlo
 TEST_F(HostileProfileTest, AFolderStartsWithDefaultsAndIsLeftAlone) {
     ASSERT_EQ(::mkdir(profilePath.c_str(), 0700), 0);
     testing::internal::CaptureStderr();
-    EXPECT_LT(TimedStart(), kStartBoundMs);
+    EXPECT_TRUE(StartsAtOnce());
     const std::string atStart = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Lines(atStart), 1) << atStart;
     EXPECT_NE(atStart.find("a folder"), std::string::npos) << atStart;
@@ -191,7 +214,7 @@ TEST_F(HostileProfileTest, AFolderStartsWithDefaultsAndIsLeftAlone) {
 TEST_F(HostileProfileTest, AFileOverOneMegabyteStartsWithDefaultsAndIsReplacedAtClose) {
     WriteProfile("[Daten]\nMinuten=9\nMeldungstext=" + std::string(2 * 1024 * 1024, 'x') + "\n");
     testing::internal::CaptureStderr();
-    EXPECT_LT(TimedStart(), kStartBoundMs);
+    EXPECT_TRUE(StartsAtOnce());
     const std::string atStart = testing::internal::GetCapturedStderr();
     EXPECT_EQ(Lines(atStart), 1) << atStart;
     EXPECT_NE(atStart.find("larger than 1 MB"), std::string::npos) << atStart;
