@@ -15,10 +15,12 @@
 
 namespace {
 
+constexpr char kTooLarge[] = "larger than 1 MB";
+
 // Empty for a regular file of at most kMaxProfileBytes.
 std::string WhatItIs(const struct stat& st) {
     if (S_ISREG(st.st_mode)) {
-        return st.st_size > kMaxProfileBytes ? "larger than 1 MB" : "";
+        return st.st_size > kMaxProfileBytes ? kTooLarge : "";
     }
     return S_ISDIR(st.st_mode)                          ? "a folder"
            : S_ISFIFO(st.st_mode)                       ? "a named pipe"
@@ -37,7 +39,7 @@ ProfileBytes ReadProfileFile(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     // Looked at before it is opened, since opening a device can have effects of its own. Should a
     // pipe take the file's place meanwhile, opening it does not wait, and what is open is looked
-    // at again; it is read no further than the limit, even if it grows meanwhile.
+    // at again.
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
         return {{}, errno == ENOENT ? "" : Unreadable()}; // nothing there: a first run
@@ -45,18 +47,21 @@ ProfileBytes ReadProfileFile(const QString& path) {
     if (!WhatItIs(st).empty()) {
         return {{}, WhatItIs(st)};
     }
-    QFile file;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ||
         ::fstat(fd, &st) != 0) {
         return {{}, Unreadable()};
     }
-    ProfileBytes read{WhatItIs(st).empty() ? file.read(kMaxProfileBytes + 1) : QByteArray(), WhatItIs(st)};
-    if (read.bytes.size() > kMaxProfileBytes || file.error() != QFileDevice::NoError) {
-        read = {{},
-                file.error() ? "unreadable (" + file.errorString().toStdString() + ")" : "larger than 1 MB"};
+    if (!WhatItIs(st).empty()) {
+        return {{}, WhatItIs(st)};
     }
-    return read;
+    QByteArray bytes = file.read(kMaxProfileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return {{}, "unreadable (" + file.errorString().toStdString() + ")"};
+    }
+    // It may have grown since it was looked at.
+    return bytes.size() > kMaxProfileBytes ? ProfileBytes{{}, kTooLarge} : ProfileBytes{bytes, {}};
 }
 
 bool ReplaceProfileFile(const QString& path, const QByteArray& bytes) {
@@ -94,8 +99,8 @@ ProfileWriteLock::ProfileWriteLock(const QString& profilePath)
     do {
         // What is locked must still be what the name holds: the last holder removed it on leaving.
         m_fd = ::open(m_name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-        struct stat held {
-        }, named{};
+        struct stat held {};
+        struct stat named {};
         if (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(m_fd, &held) == 0 &&
             ::lstat(m_name.constData(), &named) == 0 && held.st_ino == named.st_ino &&
             held.st_dev == named.st_dev) {
@@ -104,7 +109,9 @@ ProfileWriteLock::ProfileWriteLock(const QString& profilePath)
         if (m_fd < 0 && errno == ELOOP) {
             ::unlink(m_name.constData()); // a link is no lock a writer made
         }
-        ::close(std::exchange(m_fd, -1));
+        if (m_fd >= 0) {
+            ::close(std::exchange(m_fd, -1));
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     } while (std::chrono::steady_clock::now() < until);
 }
